@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// Shows text in a modal box with an OK button only, no icon and the caption "Lullwick",
+// and returns when the user has dismissed it.
+void showMessage(QWidget* parent, const QString& text);
+
+// Replaces the box for tests: the hook receives text and caption instead, and nothing is
+// shown. An empty hook restores the real box.
+using MessageBoxHook = std::function<void(const QString& text, const QString& caption)>;
+void setMessageBoxHook(MessageBoxHook hook);

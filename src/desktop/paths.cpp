@@ -1,0 +1,41 @@
+#include "paths.h"
+
+#include "appinfo.h"
+
+#include <QStandardPaths>
+
+namespace {
+
+QString inConfig(const QString& name)
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') + name;
+}
+
+} // namespace
+
+namespace Paths {
+
+QString settingsFile()
+{
+    return inConfig(QStringLiteral("%1/%1.ini").arg(QLatin1String(AppTitle)));
+}
+
+QString autostartFile()
+{
+    return inConfig(QStringLiteral("autostart/%1.desktop").arg(QLatin1String(AppTitle)));
+}
+
+QString registryStore()
+{
+    return inConfig(QStringLiteral("%1/registry.ini").arg(QLatin1String(AppTitle)));
+}
+
+QString instanceLock()
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+    return folder + QStringLiteral("/%1.lock").arg(QLatin1String(AppTitle));
+}
+
+} // namespace Paths

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QLockFile>
+
+// Tells whether another instance of the program runs, by holding a lock file in the user's
+// runtime folder for the life of this object. The lock of an instance that was killed is
+// taken over.
+class SingleInstance {
+public:
+    explicit SingleInstance(const QString& lockPath);
+
+    // True when this instance now holds the lock, false when another instance holds it.
+    bool tryAcquire();
+
+private:
+    QLockFile m_lock;
+};

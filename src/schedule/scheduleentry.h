@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// One scheduled event, every field as text exactly as the user picked or the store held it.
+struct ScheduleEntry {
+    QString SetTime;   // record text: creation date and time of day, "7/30/2026 07:30:00 PM"
+    QString Status;    // "Enabled" or "Disabled"
+    QString Frequency; // "Once", "Daily", "WeekDays" or "Weekly"
+    QString Event;     // "Shutdown", "Logoff", "Reboot" or "PowerOff"
+
+    friend bool operator==(const ScheduleEntry&, const ScheduleEntry&) = default;
+};
+
+// The value sets of the selectors, in the order they offer them.
+namespace Values {
+inline const QStringList Statuses{QStringLiteral("Enabled"), QStringLiteral("Disabled")};
+inline const QStringList Frequencies{QStringLiteral("Once"), QStringLiteral("Daily"), QStringLiteral("WeekDays"),
+                                     QStringLiteral("Weekly")};
+inline const QStringList Events{QStringLiteral("Shutdown"), QStringLiteral("Logoff"), QStringLiteral("Reboot"),
+                                QStringLiteral("PowerOff")};
+inline const QStringList Meridiems{QStringLiteral("AM"), QStringLiteral("PM")};
+// "01".."12" for hours (from 1), "00".."59" for minutes and seconds (from 0).
+QStringList twoDigitNumbers(int from, int to);
+} // namespace Values

@@ -1,0 +1,93 @@
+#include "schedulelist.h"
+
+#include "timetext.h"
+
+QStringList Values::twoDigitNumbers(int from, int to)
+{
+    QStringList numbers;
+    for (int n = from; n <= to; ++n)
+        numbers << QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+    return numbers;
+}
+
+ScheduleList::Row ScheduleList::makeRow(const ScheduleEntry& entry)
+{
+    Row row{entry, {}, std::nullopt, {}};
+    if (const auto moment = parseRecordText(entry.SetTime)) {
+        row.secondsOfDay = moment->secondsOfDay;
+        row.timeText = formatTimeText(moment->secondsOfDay);
+        row.date = moment->date;
+    }
+    return row;
+}
+
+void ScheduleList::append(const ScheduleEntry& entry)
+{
+    insert(count(), entry);
+}
+
+void ScheduleList::insert(int position, const ScheduleEntry& entry)
+{
+    Q_ASSERT(position >= 0 && position <= count());
+    beginInsertRows({}, position, position);
+    m_rows.insert(m_rows.begin() + position, makeRow(entry));
+    endInsertRows();
+}
+
+void ScheduleList::removeAt(int position)
+{
+    Q_ASSERT(position >= 0 && position < count());
+    beginRemoveRows({}, position, position);
+    m_rows.erase(m_rows.begin() + position);
+    endRemoveRows();
+}
+
+void ScheduleList::clear()
+{
+    beginResetModel();
+    m_rows.clear();
+    endResetModel();
+}
+
+QString ScheduleList::cell(int position, Column column) const
+{
+    const Row& row = m_rows.at(position);
+    switch (column) {
+    case TimeColumn:
+        return row.timeText;
+    case StatusColumn:
+        return row.entry.Status;
+    case FrequencyColumn:
+        return row.entry.Frequency;
+    case EventColumn:
+        return row.entry.Event;
+    case ColumnCount:
+        break;
+    }
+    return {};
+}
+
+int ScheduleList::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : count();
+}
+
+int ScheduleList::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant ScheduleList::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || role != Qt::DisplayRole || index.row() >= count())
+        return {};
+    return cell(index.row(), static_cast<Column>(index.column()));
+}
+
+QVariant ScheduleList::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    static const QStringList headers{tr("Time"), tr("Status"), tr("Frequency"), tr("Event")};
+    return headers.value(section);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "scheduleentry.h"
+
+#include <QAbstractTableModel>
+#include <QDate>
+
+#include <optional>
+#include <vector>
+
+// The user's schedule in list order. It is both the record list (one record text per
+// entry) and the table the main window shows (time text, status, frequency, event), so
+// the two always have the same length and order. Positions count from 0.
+//
+// Each entry's time of day and record date are read once, when the entry is added, so the
+// schedule check never parses a record.
+class ScheduleList : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    enum Column { TimeColumn, StatusColumn, FrequencyColumn, EventColumn, ColumnCount };
+
+    using QAbstractTableModel::QAbstractTableModel;
+
+    int count() const { return static_cast<int>(m_rows.size()); }
+    void append(const ScheduleEntry& entry);
+    // Puts an entry at position (0 to count()), moving later entries down by one.
+    void insert(int position, const ScheduleEntry& entry);
+    void removeAt(int position);
+    void clear();
+
+    ScheduleEntry entry(int position) const { return m_rows.at(position).entry; }
+    QString record(int position) const { return m_rows.at(position).entry.SetTime; }
+    // The table's text of a cell: the time text for TimeColumn (empty when the record cannot
+    // be read), the entry's field otherwise.
+    QString cell(int position, Column column) const;
+
+    // The entry's time of day in seconds since midnight, or nothing for an unreadable record.
+    std::optional<int> secondsOfDay(int position) const { return m_rows.at(position).secondsOfDay; }
+    // The date in the entry's record; invalid for an unreadable record.
+    QDate recordDate(int position) const { return m_rows.at(position).date; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    struct Row {
+        ScheduleEntry entry;
+        QString timeText;
+        std::optional<int> secondsOfDay;
+        QDate date;
+    };
+    static Row makeRow(const ScheduleEntry& entry);
+
+    std::vector<Row> m_rows;
+};

@@ -453,11 +453,16 @@ int Form1::selectedPosition() const
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
-bool Form1::SaveSettings()
+QString Form1::saveQuietly()
 {
     const OptionValues options{checkValue(EventSound), checkValue(AbortBtn), CountTimer->text(),
                                checkValue(Check1),     checkValue(LogFile),  checkValue(StartMin)};
-    const QString error = saveSchedule(Paths::settingsFile(), m_schedule, options);
+    return saveSchedule(Paths::settingsFile(), m_schedule, options);
+}
+
+bool Form1::SaveSettings()
+{
+    const QString error = saveQuietly();
     if (error.isEmpty())
         return true;
     showMessage(this, error);
@@ -483,8 +488,56 @@ void Form1::LoadSettings()
 
 void Form1::timechecker_Timer()
 {
-    // TODO: warning
+    const QDateTime now = Clock::now();
+    if (!m_dueEvent.isEmpty() && formatTimeText(now.time().msecsSinceStartOfDay() / 1000) == m_dueEvent.DueTime) {
+        if (!runsToday(m_dueEvent, m_schedule, now.date()))
+            return;
+        RemoveTrayIcon();
+        hide();
+        runWarning();
+    }
     FindDueEntry();
+}
+
+void Form1::runWarning()
+{
+    FrmWarning warning(*this, m_dueEvent, m_services.power, m_services.sound);
+    warning.exec();
+    if (!warning.refusal().isEmpty())
+        showMessage(this, tr("The system refused to carry out the event: %1").arg(warning.refusal()));
+}
+
+void Form1::setScheduleCheck(bool running)
+{
+    if (running)
+        m_timechecker.start();
+    else
+        m_timechecker.stop();
+}
+
+void Form1::showMainWindow()
+{
+    showNormal();
+}
+
+QString Form1::countTimerText() const
+{
+    return CountTimer->text();
+}
+
+bool Form1::abortEnabled() const
+{
+    return checkValue(AbortBtn) == 1;
+}
+
+bool Form1::soundEnabled() const
+{
+    return checkValue(EventSound) == 1;
+}
+
+bool Form1::logEnabled() const
+{
+    return checkValue(LogFile) == 1;
 }
 
 void Form1::FindDueEntry()

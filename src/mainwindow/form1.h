@@ -2,6 +2,7 @@
 
 #include "desktop/appicons.h"
 #include "desktop/singleinstance.h"
+#include "execution/frmwarning.h"
 #include "schedule/schedulecheck.h"
 #include "schedule/schedulelist.h"
 
@@ -30,7 +31,7 @@ struct Form1Services {
 
 // The main window: the schedule, the options, the scheduler's check timer, and the program's
 // life from start to Exit. Closing it only hides it; the program goes on in the tray.
-class Form1 : public QWidget {
+class Form1 : public QWidget, public WarningHost {
     Q_OBJECT
 
 public:
@@ -64,6 +65,7 @@ public:
 
     // Saves the schedule and options; on failure tells the user and returns false.
     bool SaveSettings();
+    QString saveQuietly() override;
     void LoadSettings();
 
     // The scheduler: one tick of the check timer, and the scan for a due entry.
@@ -71,9 +73,18 @@ public:
     void FindDueEntry();
     bool isSchedulerStarted() const { return m_timechecker.isActive(); }
 
-    ScheduleList& schedule() { return m_schedule; }
+    ScheduleList& schedule() override { return m_schedule; }
     const DueEvent& dueEvent() const { return m_dueEvent; }
     AppIcon iconState() const { return m_iconState; }
+
+    // What the warning window reads and does while it counts down.
+    void setScheduleCheck(bool running) override;
+    void showMainWindow() override;
+    void AddTrayIcon() override;
+    QString countTimerText() const override;
+    bool abortEnabled() const override;
+    bool soundEnabled() const override;
+    bool logEnabled() const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -86,7 +97,6 @@ private:
     void fillSelectors();
     void setSchedulerButtons(bool started);
     void setStateIcon(AppIcon icon);
-    void AddTrayIcon();
     void RemoveTrayIcon();
     // Hides the window where a tray icon can bring it back; minimises it where none can.
     void hideToTray();

@@ -7,15 +7,11 @@
 DueEvent FindDueEntry(const ScheduleList& schedule, const QDateTime& now)
 {
     const int scanSecond = now.time().msecsSinceStartOfDay() / 1000;
-    const int count = schedule.count();
-    for (int p = 0; p < count; ++p) {
-        if (schedule.secondsOfDay(p) == scanSecond &&
-            schedule.cell(p, ScheduleList::StatusColumn) == QLatin1String("Enabled")) {
-            return DueEvent{formatTimeText(scanSecond), schedule.cell(p, ScheduleList::EventColumn),
-                            schedule.cell(p, ScheduleList::FrequencyColumn), QString::number(p)};
-        }
-    }
-    return {};
+    const int p = schedule.firstEnabledAt(scanSecond);
+    if (p < 0)
+        return {};
+    return DueEvent{formatTimeText(scanSecond), schedule.cell(p, ScheduleList::EventColumn),
+                    schedule.cell(p, ScheduleList::FrequencyColumn), QString::number(p)};
 }
 
 bool runsToday(const DueEvent& due, const ScheduleList& schedule, const QDate& today)

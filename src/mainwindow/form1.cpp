@@ -92,6 +92,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     m_timechecker.setInterval(100);
     connect(&m_timechecker, &QTimer::timeout, this, &Form1::timechecker_Timer);
     connect(&m_services.tray, &Tray::showWindowRequested, this, &Form1::showFromTray);
+    connect(&m_sessionEnd, &SessionEndWatcher::sessionEnding, this, &Form1::onSessionEnding);
 
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
@@ -296,8 +297,18 @@ bool Form1::Form_QueryUnload(UnloadMode mode)
 
 void Form1::Form_Unload()
 {
-    SaveSettings();
+    // Nothing may hold up a session that is ending; Exit has already reported a failed save.
+    saveQuietly();
     RemoveTrayIcon();
+}
+
+void Form1::onSessionEnding()
+{
+    // A running countdown refuses to be closed; the event it announces goes ahead.
+    if (m_warningOpen || Form_QueryUnload(UnloadMode::SessionEnd))
+        return;
+    Form_Unload();
+    endProgram();
 }
 
 void Form1::closeEvent(QCloseEvent* event)
@@ -502,7 +513,9 @@ void Form1::timechecker_Timer()
 void Form1::runWarning()
 {
     FrmWarning warning(*this, m_dueEvent, m_services.power, m_services.sound);
+    m_warningOpen = true;
     warning.exec();
+    m_warningOpen = false;
     if (!warning.refusal().isEmpty())
         showMessage(this, tr("The system refused to carry out the event: %1").arg(warning.refusal()));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "desktop/appicons.h"
+#include "desktop/sessionend.h"
 #include "desktop/singleinstance.h"
 #include "execution/frmwarning.h"
 #include "schedule/schedulecheck.h"
@@ -104,6 +105,7 @@ private:
     void applyStartup(bool enabled);
     int selectedPosition() const;
     void runWarning();
+    void onSessionEnding();
 
     Form1Services m_services;
     SingleInstance m_instance;
@@ -113,6 +115,8 @@ private:
     AppIcon m_iconState = AppIcon::Started;
     bool m_activatedOnce = false;
     bool m_unloading = false;
+    bool m_warningOpen = false;
+    SessionEndWatcher m_sessionEnd;
 
     QTabWidget* SSTab1 = nullptr;
     QTreeView* mainListview = nullptr;

@@ -21,6 +21,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 namespace {
 
 class Form1Test : public ::testing::Test {
@@ -238,4 +240,16 @@ TEST_F(Form1Test, StartAtLoginFollowsTheBoxAndAFailureIsShownWithoutEndingAnythi
     EXPECT_TRUE(box->isChecked()) << "the box stays as the user set it";
     EXPECT_EQ(env.messages, QStringList{startup.failure});
     EXPECT_EQ(env.programEnds, 0);
+}
+
+TEST_F(Form1Test, EndOfTheSessionSavesRemovesTheIconAndEnds)
+{
+    ASSERT_TRUE(form->Form_Load());
+    form->schedule().append({QStringLiteral("12/6/2026 07:30:00 PM"), QStringLiteral("Enabled"),
+                             QStringLiteral("Daily"), QStringLiteral("Reboot")});
+    std::raise(SIGTERM);
+    QTRY_COMPARE(env.programEnds, 1);
+    EXPECT_FALSE(tray.visible);
+    EXPECT_TRUE(QFile::exists(Paths::settingsFile()));
+    EXPECT_TRUE(startup.calls.isEmpty()) << "only Exit touches the start-at-login entry";
 }

@@ -71,6 +71,8 @@ viewer::viewer(const QString& logPath, QWidget* parent)
     Command1->setGeometry(twips(3218, 6360, 1215, 375));
     // Esc reaches the dialog's reject, the same as a press on Exit.
     connect(Command1, &QPushButton::clicked, this, &QDialog::reject);
+    // The text has the focus at first, so the keys scroll it straight away.
+    Text1->setFocus();
 
     const QScreen* screen = parent ? parent->screen() : this->screen();
     if (screen)

@@ -142,6 +142,19 @@ TEST_F(ViewerTest, ShowsEveryLineInFileOrderEachFollowedByCrLf)
     ASSERT_TRUE(seen.has_value());
     EXPECT_EQ(seen->text, shutdown + QStringLiteral("\r\n\r\n") + reboot + QStringLiteral("\r\n"));
     EXPECT_EQ(seen->lines, (QStringList{shutdown, QString(), reboot, QString()}));
+
+    // A long log shows every line, one to a line, however the text box groups them.
+    QByteArray longLog;
+    QStringList numbered;
+    for (int i = 1; i <= 100; ++i) {
+        longLog += "\"Logoff number " + QByteArray::number(i) + "\"\r\n";
+        numbered << QStringLiteral("\"Logoff number %1\"").arg(i);
+    }
+    writeLog(QStringLiteral("LogFile.log"), longLog);
+    seen = viewAndClose();
+    ASSERT_TRUE(seen.has_value());
+    EXPECT_EQ(seen->text, QString::fromLatin1(longLog));
+    EXPECT_EQ(seen->lines, numbered + QStringList{QString()});
     EXPECT_TRUE(env.messages.isEmpty());
 }
 
@@ -177,8 +190,8 @@ TEST_F(ViewerTest, LooksAsDesignedAndEveryControlIsReachable)
         EXPECT_EQ(exit->geometry(), QRect(214, 424, 81, 25));
         EXPECT_LE(exit->fontMetrics().horizontalAdvance(QStringLiteral("Exit")) + 8, exit->width());
 
-        // Tab leaves the text box for the button, which Enter then presses.
-        text->setFocus(Qt::TabFocusReason);
+        // The text box has the focus; Tab leaves it for the button, which Enter then presses.
+        EXPECT_EQ(QApplication::focusWidget(), text);
         QTest::keyClick(text, Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), exit);
         QTest::keyClick(exit, Qt::Key_Return);

@@ -7,6 +7,8 @@
 #include "desktop/programend.h"
 #include "desktop/startup.h"
 #include "desktop/tray.h"
+#include "editwindow/changetime.h"
+#include "logviewer/viewer.h"
 #include "schedule/numbertext.h"
 #include "schedule/schedulestore.h"
 #include "schedule/timetext.h"
@@ -439,7 +441,8 @@ void Form1::Command2_Click()
     }
     if (selectedPosition() < 0)
         return;
-    // TODO: Edit Window
+    ChangeTime window(m_schedule, *mainListview->selectionModel(), this);
+    window.exec();
 }
 
 void Form1::Command3_Click()
@@ -455,7 +458,7 @@ void Form1::Command3_Click()
 
 void Form1::VlogFile_Click()
 {
-    // TODO: log viewer
+    viewLogFile(this);
 }
 
 int Form1::selectedPosition() const

@@ -1,6 +1,5 @@
-#include "startup.h"
-
 #include "desktop/registry/runvalue.h"
+#include "startup.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,7 +14,8 @@ public:
     {
         const QString executable = QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
         const auto registry = modRegistry::createPlatformRegistryBackend({});
-        return QString::fromLocal8Bit(modRegistry::SetRunValue(*registry, executable.toLocal8Bit().toStdString()));
+        return QString::fromLocal8Bit(
+            modRegistry::SetRunValue(*registry, executable.toLocal8Bit().toStdString()));
     }
 
     QString ClearStartupEntry() override

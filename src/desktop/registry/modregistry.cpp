@@ -106,7 +106,8 @@ void WriteRegistryValue(RegistryBackend& registry, const std::string& path, cons
     const OpenKey key(registry, CreateRegistryKey(registry, path, KeyWriteAccess));
     const std::string name = textPart(path, ValuePart);
     const std::vector<unsigned char> data = registryDataBytes(value, type);
-    if (registry.setValue(key.handle(), name, static_cast<std::uint32_t>(type), data) != RegistryStatus::Success)
+    if (registry.setValue(key.handle(), name, static_cast<std::uint32_t>(type), data) !=
+        RegistryStatus::Success)
         throw RegistryError(WriteValueError, "Unable to write registry value '" + path + "'");
 }
 

@@ -30,9 +30,12 @@ struct RootName {
     RegistryHandle handle;
 };
 inline constexpr RootName RegistryRoots[] = {
-    {"HKCR", "HKEY_CLASSES_ROOT", HkeyClassesRoot},     {"HKCU", "HKEY_CURRENT_USER", HkeyCurrentUser},
-    {"HKLM", "HKEY_LOCAL_MACHINE", HkeyLocalMachine},   {"HKUS", "HKEY_USERS", HkeyUsers},
-    {"HKPD", "HKEY_PERFORMANCE_DATA", HkeyPerformanceData}, {"HKCC", "HKEY_CURRENT_CONFIG", HkeyCurrentConfig},
+    {"HKCR", "HKEY_CLASSES_ROOT", HkeyClassesRoot},
+    {"HKCU", "HKEY_CURRENT_USER", HkeyCurrentUser},
+    {"HKLM", "HKEY_LOCAL_MACHINE", HkeyLocalMachine},
+    {"HKUS", "HKEY_USERS", HkeyUsers},
+    {"HKPD", "HKEY_PERFORMANCE_DATA", HkeyPerformanceData},
+    {"HKCC", "HKEY_CURRENT_CONFIG", HkeyCurrentConfig},
     {"HKDD", "HKEY_DYN_DATA", HkeyDynData},
 };
 

@@ -15,15 +15,15 @@ using RegistryHandle = std::uint32_t;
 // Result codes of the registry operations, with the Windows values.
 namespace RegistryStatus {
 inline constexpr std::int32_t Success = 0;
-inline constexpr std::int32_t NotFound = 2;          // ERROR_FILE_NOT_FOUND
-inline constexpr std::int32_t AccessDenied = 5;      // ERROR_ACCESS_DENIED
-inline constexpr std::int32_t InvalidHandle = 6;     // ERROR_INVALID_HANDLE
-inline constexpr std::int32_t BadNetPath = 53;       // ERROR_BAD_NETPATH
-inline constexpr std::int32_t BadPathname = 161;     // ERROR_BAD_PATHNAME
-inline constexpr std::int32_t MoreData = 234;        // ERROR_MORE_DATA
-inline constexpr std::int32_t NoMoreItems = 259;     // ERROR_NO_MORE_ITEMS
-inline constexpr std::int32_t IoFailed = 1016;       // ERROR_REGISTRY_IO_FAILED
-inline constexpr std::int32_t KeyDeleted = 1018;     // ERROR_KEY_DELETED
+inline constexpr std::int32_t NotFound = 2;      // ERROR_FILE_NOT_FOUND
+inline constexpr std::int32_t AccessDenied = 5;  // ERROR_ACCESS_DENIED
+inline constexpr std::int32_t InvalidHandle = 6; // ERROR_INVALID_HANDLE
+inline constexpr std::int32_t BadNetPath = 53;   // ERROR_BAD_NETPATH
+inline constexpr std::int32_t BadPathname = 161; // ERROR_BAD_PATHNAME
+inline constexpr std::int32_t MoreData = 234;    // ERROR_MORE_DATA
+inline constexpr std::int32_t NoMoreItems = 259; // ERROR_NO_MORE_ITEMS
+inline constexpr std::int32_t IoFailed = 1016;   // ERROR_REGISTRY_IO_FAILED
+inline constexpr std::int32_t KeyDeleted = 1018; // ERROR_KEY_DELETED
 } // namespace RegistryStatus
 
 // The key's counts that listing needs; name lengths in characters without the NUL.
@@ -43,7 +43,8 @@ public:
     virtual ~RegistryBackend() = default;
 
     // Reaches the root key `root` on another computer (RegConnectRegistryA).
-    virtual std::int32_t connect(const std::string& computer, RegistryHandle root, RegistryHandle& remoteRoot) = 0;
+    virtual std::int32_t connect(const std::string& computer, RegistryHandle root,
+                                 RegistryHandle& remoteRoot) = 0;
     // Opens an existing key below `parent`; an empty key text opens `parent` again.
     virtual std::int32_t openKey(RegistryHandle parent, const std::string& key, std::uint32_t access,
                                  RegistryHandle& result) = 0;

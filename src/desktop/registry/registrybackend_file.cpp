@@ -64,8 +64,7 @@ std::int32_t copyName(const std::string& name, std::span<char> buffer, std::uint
     return Status::Success;
 }
 
-template <typename Items>
-std::uint32_t longestName(const Items& items)
+template <typename Items> std::uint32_t longestName(const Items& items)
 {
     std::size_t longest = 0;
     for (const auto& item : items)
@@ -77,7 +76,10 @@ class FileRegistryBackend final : public RegistryBackend {
 public:
     explicit FileRegistryBackend(std::filesystem::path storeFile) : m_file(std::move(storeFile)) {}
 
-    std::int32_t connect(const std::string&, RegistryHandle, RegistryHandle&) override { return Status::BadNetPath; }
+    std::int32_t connect(const std::string&, RegistryHandle, RegistryHandle&) override
+    {
+        return Status::BadNetPath;
+    }
 
     std::int32_t openKey(RegistryHandle parent, const std::string& key, std::uint32_t,
                          RegistryHandle& result) override

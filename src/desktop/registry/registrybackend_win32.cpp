@@ -28,7 +28,8 @@ std::int32_t fromKey(HKEY key, RegistryHandle& handle)
 
 class Win32RegistryBackend final : public RegistryBackend {
 public:
-    std::int32_t connect(const std::string& computer, RegistryHandle root, RegistryHandle& remoteRoot) override
+    std::int32_t connect(const std::string& computer, RegistryHandle root,
+                         RegistryHandle& remoteRoot) override
     {
         HKEY remote = nullptr;
         const LONG status = RegConnectRegistryA(computer.c_str(), toKey(root), &remote);
@@ -49,8 +50,8 @@ public:
         SECURITY_ATTRIBUTES security{};
         HKEY created = nullptr;
         DWORD disposition = 0;
-        const LONG status = RegCreateKeyExA(toKey(parent), key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access,
-                                            &security, &created, &disposition);
+        const LONG status = RegCreateKeyExA(toKey(parent), key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                            access, &security, &created, &disposition);
         return status == ERROR_SUCCESS ? fromKey(created, result) : status;
     }
 
@@ -59,7 +60,8 @@ public:
     std::int32_t setValue(RegistryHandle key, const std::string& name, std::uint32_t type,
                           std::span<const unsigned char> data) override
     {
-        return RegSetValueExA(toKey(key), name.c_str(), 0, type, data.data(), static_cast<DWORD>(data.size()));
+        return RegSetValueExA(toKey(key), name.c_str(), 0, type, data.data(),
+                              static_cast<DWORD>(data.size()));
     }
 
     std::int32_t queryInfo(RegistryHandle key, RegistryKeyInfo& info) override
@@ -74,9 +76,9 @@ public:
         DWORD longestData = 0;
         DWORD securityDescriptor = 0;
         FILETIME lastWrite{};
-        const LONG status = RegQueryInfoKeyA(toKey(key), keyClass, &classLength, nullptr, &subKeys, &longestSubKey,
-                                             &longestClass, &values, &longestValueName, &longestData,
-                                             &securityDescriptor, &lastWrite);
+        const LONG status = RegQueryInfoKeyA(toKey(key), keyClass, &classLength, nullptr, &subKeys,
+                                             &longestSubKey, &longestClass, &values, &longestValueName,
+                                             &longestData, &securityDescriptor, &lastWrite);
         if (status == ERROR_SUCCESS)
             info = {subKeys, longestSubKey, values, longestValueName};
         return status;

@@ -37,8 +37,7 @@ std::int64_t wholeNumber(const RegistryData& value)
     return textAsNumber(std::get<std::string>(value));
 }
 
-template <typename Integer>
-std::vector<unsigned char> littleEndian(const RegistryData& value)
+template <typename Integer> std::vector<unsigned char> littleEndian(const RegistryData& value)
 {
     const std::int64_t number = wholeNumber(value);
     if (number < std::numeric_limits<Integer>::min() || number > std::numeric_limits<Integer>::max())

@@ -26,7 +26,10 @@ public:
     std::int32_t number() const noexcept { return m_number; }
 
     // The standard runtime errors, with their standard messages.
-    static RegistryError invalidArgument() { return {InvalidArgumentError, "Invalid procedure call or argument"}; }
+    static RegistryError invalidArgument()
+    {
+        return {InvalidArgumentError, "Invalid procedure call or argument"};
+    }
     static RegistryError overflow() { return {OverflowError, "Overflow"}; }
     static RegistryError typeMismatch() { return {TypeMismatchError, "Type mismatch"}; }
 

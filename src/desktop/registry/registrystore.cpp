@@ -16,8 +16,7 @@ char lower(char c)
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-template <typename Items>
-auto* findByName(Items& items, std::string_view wanted)
+template <typename Items> auto* findByName(Items& items, std::string_view wanted)
 {
     const auto found = std::find_if(items.begin(), items.end(),
                                     [&](const auto& item) { return sameRegistryName(item.name, wanted); });
@@ -143,7 +142,8 @@ std::optional<StoredValue> valueLine(std::string_view line)
     const std::string_view type = line.substr(equals + 1, colon - equals - 1);
     const auto [end, error] = std::from_chars(type.data(), type.data() + type.size(), value.type);
     const std::string_view hex = line.substr(colon + 1);
-    if (!name || error != std::errc() || end != type.data() + type.size() || type.empty() || hex.size() % 2 != 0)
+    if (!name || error != std::errc() || end != type.data() + type.size() || type.empty() ||
+        hex.size() % 2 != 0)
         return std::nullopt;
     value.name = *name;
     for (std::size_t i = 0; i < hex.size(); i += 2) {
@@ -159,7 +159,8 @@ std::optional<StoredValue> valueLine(std::string_view line)
 
 bool sameRegistryName(std::string_view a, std::string_view b)
 {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return lower(x) == lower(y); });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return lower(x) == lower(y); });
 }
 
 StoredKey* StoredKey::findSubKey(std::string_view wanted)

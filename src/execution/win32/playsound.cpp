@@ -1,7 +1,7 @@
 #include "playsound.h"
 
-#include <windows.h>
 #include <mmsystem.h>
+#include <windows.h>
 
 bool PlaySoundFile(const std::string& fileName)
 {

@@ -428,9 +428,17 @@ TEST_F(RegistryListing, UnreadableKeyRaisesTheReadError)
         EXPECT_EQ(error.number(), ReadInfoError) << operation;
         EXPECT_EQ(std::string(error.what()), message);
     }
-    // A sub-key name that does not fit its buffer is no failure.
+    // MoreData for a sub-key is no failure when the name came with it (the class did not
+    // fit), but without the name there is nothing to list.
+    recorder->failures = {};
+    recorder->resultsAfterRunning = {{"enumKey", RegistryStatus::MoreData}};
+    EXPECT_EQ(ListRegistryKey(registry(), key, ListKeys + ListSorted),
+              (std::vector<std::string>{"C\\", "a\\", "b\\"}));
+    recorder->resultsAfterRunning = {};
     recorder->failures = {{"enumKey", RegistryStatus::MoreData}};
-    EXPECT_EQ(ListRegistryKey(registry(), key, ListKeys)->size(), 3u);
+    EXPECT_EQ(registryErrorOf([&] { ListRegistryKey(registry(), key, ListKeys); }).number(), ReadInfoError);
+    EXPECT_EQ(registryErrorOf([&] { DeleteRegistryEntry(registry(), key, false); }).number(), ReadInfoError);
+    EXPECT_EQ(recorder->callsOf("deleteKey").size(), 0u);
     EXPECT_EQ(recorder->openHandles(), 0u);
 }
 

@@ -10,7 +10,8 @@
 
 // Passes every call on to a real registry and records it, so tests see exactly what the
 // library asked for. Operations named in `failures` fail with the given code instead of
-// reaching the registry.
+// reaching the registry; those named in `resultsAfterRunning` reach it, then report the
+// given code.
 class RecordingBackend final : public modRegistry::RegistryBackend {
 public:
     struct Call {
@@ -25,6 +26,7 @@ public:
 
     std::vector<Call> calls;
     std::map<std::string, std::int32_t> failures;
+    std::map<std::string, std::int32_t> resultsAfterRunning;
 
     std::vector<Call> callsOf(const std::string& operation) const
     {
@@ -115,8 +117,11 @@ private:
 
     template <typename Operation> std::int32_t forward(const Call& call, Operation operation)
     {
-        const auto failure = failures.find(call.operation);
-        return failure != failures.end() ? failure->second : operation();
+        if (const auto failure = failures.find(call.operation); failure != failures.end())
+            return failure->second;
+        const std::int32_t status = operation();
+        const auto result = resultsAfterRunning.find(call.operation);
+        return result != resultsAfterRunning.end() ? result->second : status;
     }
 
     template <typename Operation>

@@ -15,20 +15,27 @@ void removeQuietly(modRegistry::RegistryBackend& registry, const std::string& pa
     }
 }
 
+// Everything the tests write: the scratch key, the Run value and one value directly under
+// HKCU (for paths with a single backslash).
+void removeTestEntries(modRegistry::RegistryBackend& registry, const std::string& base)
+{
+    removeQuietly(registry, base);
+    removeQuietly(registry, modRegistry::RunValuePath);
+    removeQuietly(registry, "HKCU\\LullwickTestValue");
+}
+
 } // namespace
 
 void RegistryFixture::SetUp()
 {
     backend = modRegistry::createPlatformRegistryBackend({});
-    removeQuietly(*backend, Base);
-    removeQuietly(*backend, modRegistry::RunValuePath);
+    removeTestEntries(*backend, Base);
     recorder = std::make_unique<RecordingBackend>(*backend);
 }
 
 void RegistryFixture::TearDown()
 {
-    removeQuietly(*backend, Base);
-    removeQuietly(*backend, modRegistry::RunValuePath);
+    removeTestEntries(*backend, Base);
 }
 
 std::optional<RegistryFixture::Stored> RegistryFixture::storedValue(const std::string& path)

@@ -56,10 +56,13 @@ RegistryError readError(const std::string& path)
     return {ReadInfoError, "Unable to read information from registry key '" + path + "'"};
 }
 
-// The first `length` characters of a name buffer, never more than the buffer holds.
+// The first `length` characters of a name buffer, never more than the buffer holds and
+// never past a NUL: registry names hold none, so a NUL ends what the registry wrote.
 std::string nameFromBuffer(const std::vector<char>& buffer, std::uint32_t length)
 {
-    return {buffer.data(), std::min<std::size_t>(length, buffer.size())};
+    const auto end =
+        buffer.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(length, buffer.size()));
+    return {buffer.begin(), std::find(buffer.begin(), end, '\0')};
 }
 
 } // namespace
@@ -132,7 +135,12 @@ RegistryList ListRegistryKey(RegistryBackend& registry, const std::string& path,
             const std::int32_t status = registry.enumKey(key.handle(), i, buffer, length);
             if (status != RegistryStatus::Success && status != RegistryStatus::MoreData)
                 throw readError(keyPath);
-            names.push_back(nameFromBuffer(buffer, length) + '\\');
+            // MoreData may come without the name; an empty name would make a key deletion
+            // recurse into the same key for ever.
+            std::string name = nameFromBuffer(buffer, length);
+            if (name.empty())
+                throw readError(keyPath);
+            names.push_back(name + '\\');
         }
     }
     if ((flags & ListValues) != 0) {

@@ -87,8 +87,10 @@ public:
     std::int32_t enumKey(RegistryHandle key, std::uint32_t index, std::span<char> name,
                          std::uint32_t& length) override
     {
+        // The class length is the class buffer's real size: with 0, Wine reports ERROR_MORE_DATA
+        // for every key and leaves the name unwritten.
         char keyClass[1] = {'\0'};
-        DWORD classLength = 0;
+        DWORD classLength = sizeof keyClass;
         FILETIME lastWrite{};
         auto nameLength = static_cast<DWORD>(std::min<std::size_t>(length, name.size()));
         const LONG status = RegEnumKeyExA(toKey(key), index, name.data(), &nameLength, nullptr, keyClass,

@@ -1,7 +1,6 @@
 #include "playsound.h"
 
-#include <mmsystem.h>
-#include <windows.h>
+#include <windows.h> // with mmsystem.h and sndPlaySoundA
 
 bool PlaySoundFile(const std::string& fileName)
 {

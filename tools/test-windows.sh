@@ -9,7 +9,9 @@ build=${1:-"$root/build-win"}
 
 WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/lullwick-wine.XXXXXX")
 WINEDEBUG=-all
-export WINEPREFIX WINEDEBUG
+# No .NET or HTML engine: the tests need neither, and Wine would offer to download them.
+WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX WINEDEBUG WINEDLLOVERRIDES
 cleanup() {
     wineserver -k 2>/dev/null || true
     rm -rf "$WINEPREFIX"

@@ -7,3 +7,5 @@ build=${BUILD_DIR:-$here/build}
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLULLWICK_WERROR=ON
 cmake --build "$build" -j"$(nproc)"
 ctest --test-dir "$build" -j"$(nproc)" --output-on-failure
+# The Windows-only code, cross-compiled and run under Wine.
+"$here/tools/test-windows.sh" "$build-windows"

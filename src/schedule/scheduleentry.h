@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // One scheduled event, every field as text exactly as the user picked or the store held it.
 struct ScheduleEntry {

@@ -5,61 +5,46 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <array>
 
 namespace {
 
-bool needsEscape(QStringView value)
+void appendEscaped(QString& out, QStringView value)
 {
-    for (const QChar c : value) {
-        if (c == QLatin1Char('\\') || c == QLatin1Char('\n') || c == QLatin1Char('\r'))
-            return true;
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value[i];
+        const char* escape = c == QLatin1Char('\\')   ? "\\\\"
+                             : c == QLatin1Char('\n') ? "\\n"
+                             : c == QLatin1Char('\r') ? "\\r"
+                                                      : nullptr;
+        if (escape) {
+            out += value.sliced(from, i - from);
+            out += QLatin1String(escape);
+            from = i + 1;
+        }
     }
-    return false;
+    out += value.sliced(from);
 }
 
-QString escaped(const QString& value)
-{
-    if (!needsEscape(value))
-        return value;
-    QString out;
-    out.reserve(value.size() + 8);
-    for (const QChar c : value) {
-        if (c == QLatin1Char('\\'))
-            out += QLatin1String("\\\\");
-        else if (c == QLatin1Char('\n'))
-            out += QLatin1String("\\n");
-        else if (c == QLatin1Char('\r'))
-            out += QLatin1String("\\r");
-        else
-            out += c;
-    }
-    return out;
-}
-
-// The inverse of escaped(). A backslash before any other character, or at the end, is
+// The inverse of appendEscaped(). A backslash before any other character, or at the end, is
 // taken as it stands, so text that was never escaped reads back unchanged.
-QString unescaped(QString value)
+QString unescaped(QStringView value)
 {
     if (!value.contains(QLatin1Char('\\')))
-        return value;
+        return value.toString();
     QString out;
     out.reserve(value.size());
     for (qsizetype i = 0; i < value.size(); ++i) {
         const QChar c = value[i];
         if (c == QLatin1Char('\\') && i + 1 < value.size()) {
             const QChar next = value[i + 1];
-            if (next == QLatin1Char('\\')) {
-                out += QLatin1Char('\\');
-                ++i;
-                continue;
-            }
-            if (next == QLatin1Char('n')) {
-                out += QLatin1Char('\n');
-                ++i;
-                continue;
-            }
-            if (next == QLatin1Char('r')) {
-                out += QLatin1Char('\r');
+            const QChar meant = next == QLatin1Char('\\')  ? QLatin1Char('\\')
+                                : next == QLatin1Char('n') ? QLatin1Char('\n')
+                                : next == QLatin1Char('r') ? QLatin1Char('\r')
+                                                           : QChar();
+            if (!meant.isNull()) {
+                out += meant;
                 ++i;
                 continue;
             }
@@ -106,25 +91,55 @@ void IniStore::parse(QByteArrayView text)
     clear();
     if (text.startsWith("\xEF\xBB\xBF"))
         text = text.sliced(3);
+    const QString all = QString::fromUtf8(text);
+
+    // The sections of a schedule repeat the same keys, and mostly the same option values, in
+    // the same order: a key or value whose text equals the one at the same position in the
+    // section before shares that string instead of making a new one.
+    struct Recent {
+        QStringView keyText;
+        QString key;
+        QStringView valueText;
+        QString value;
+    };
+    std::array<Recent, 16> recent;
+    size_t position = 0;
+
     // Only sectionFor() can move the sections, and its result replaces this pointer at once.
     Section* current = nullptr;
-    while (!text.isEmpty()) {
-        const qsizetype end = text.indexOf('\n');
-        QByteArrayView line = end < 0 ? text : text.first(end);
-        text = end < 0 ? QByteArrayView() : text.sliced(end + 1);
-        if (line.endsWith('\r'))
+    QStringView rest(all);
+    while (!rest.isEmpty()) {
+        const qsizetype end = rest.indexOf(QLatin1Char('\n'));
+        QStringView line = end < 0 ? rest : rest.first(end);
+        rest = end < 0 ? QStringView() : rest.sliced(end + 1);
+        if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
         if (line.isEmpty())
             continue;
-        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-            current = &sectionFor(QString::fromUtf8(line.sliced(1, line.size() - 2)));
+        if (line.size() >= 2 && line.front() == QLatin1Char('[') && line.back() == QLatin1Char(']')) {
+            current = &sectionFor(line.sliced(1, line.size() - 2).toString());
+            position = 0;
             continue;
         }
-        const qsizetype equals = line.indexOf('=');
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
         if (equals <= 0 || current == nullptr)
             continue;
-        put(*current, QString::fromUtf8(line.first(equals)),
-            unescaped(QString::fromUtf8(line.sliced(equals + 1))));
+        const QStringView keyText = line.first(equals);
+        const QStringView valueText = line.sliced(equals + 1);
+        if (position < recent.size()) {
+            Recent& r = recent[position++];
+            if (r.keyText != keyText || r.key.isNull()) {
+                r.keyText = keyText;
+                r.key = keyText.toString();
+            }
+            if (r.valueText != valueText || r.value.isNull()) {
+                r.valueText = valueText;
+                r.value = unescaped(valueText);
+            }
+            put(*current, r.key, r.value);
+        } else {
+            put(*current, keyText.toString(), unescaped(valueText));
+        }
     }
 }
 
@@ -156,21 +171,29 @@ QString IniStore::save(const QString& path) const
 
 QByteArray IniStore::toUtf8() const
 {
-    QByteArray out;
+    // Built as one text and converted once: far fewer allocations than line by line.
+    qsizetype size = 0;
+    for (const Section& section : m_sections) {
+        size += section.name.size() + 4;
+        for (const Pair& pair : section.pairs)
+            size += pair.key.size() + pair.value.size() + 2;
+    }
+    QString out;
+    out.reserve(size + size / 16);
     for (const Section& section : m_sections) {
         if (!out.isEmpty())
-            out += '\n';
-        out += '[';
-        out += section.name.toUtf8();
-        out += "]\n";
+            out += QLatin1Char('\n');
+        out += QLatin1Char('[');
+        out += section.name;
+        out += QLatin1String("]\n");
         for (const Pair& pair : section.pairs) {
-            out += pair.key.toUtf8();
-            out += '=';
-            out += escaped(pair.value).toUtf8();
-            out += '\n';
+            out += pair.key;
+            out += QLatin1Char('=');
+            appendEscaped(out, pair.value);
+            out += QLatin1Char('\n');
         }
     }
-    return out;
+    return out.toUtf8();
 }
 
 QString IniStore::value(const QString& section, const QString& key, const QString& defaultValue) const
@@ -178,8 +201,8 @@ QString IniStore::value(const QString& section, const QString& key, const QStrin
     const Section* s = find(section);
     if (!s)
         return defaultValue;
-    const auto it = s->keyIndex.constFind(key);
-    return it == s->keyIndex.cend() ? defaultValue : s->pairs.at(*it).value;
+    const qsizetype i = indexOf(*s, key);
+    return i < 0 ? defaultValue : s->pairs.at(i).value;
 }
 
 bool IniStore::setValue(const QString& section, const QString& key, const QString& value)
@@ -223,13 +246,31 @@ IniStore::Section& IniStore::sectionFor(const QString& name)
 
 void IniStore::put(Section& section, const QString& key, const QString& value)
 {
-    const auto it = section.keyIndex.constFind(key);
-    if (it != section.keyIndex.cend()) {
-        section.pairs[*it].value = value;
+    const qsizetype i = indexOf(section, key);
+    if (i >= 0) {
+        section.pairs[i].value = value;
         return;
     }
-    section.keyIndex.insert(key, section.pairs.size());
     section.pairs.append(Pair{key, value});
+    const qsizetype size = section.pairs.size();
+    if (size > IndexedPairs) {
+        section.keyIndex.insert(key, size - 1);
+    } else if (size == IndexedPairs) {
+        section.keyIndex.reserve(IndexedPairs * 2);
+        for (qsizetype k = 0; k < size; ++k)
+            section.keyIndex.insert(section.pairs[k].key, k);
+    }
+}
+
+qsizetype IniStore::indexOf(const Section& section, const QString& key)
+{
+    if (section.pairs.size() >= IndexedPairs)
+        return section.keyIndex.value(key, -1);
+    for (qsizetype k = 0; k < section.pairs.size(); ++k) {
+        if (section.pairs[k].key == key)
+            return k;
+    }
+    return -1;
 }
 
 const IniStore::Section* IniStore::find(const QString& name) const

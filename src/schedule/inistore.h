@@ -58,14 +58,19 @@ public:
     QList<Pair> pairs(const QString& section) const;
 
 private:
+    // A section's keys are found by a scan while it is small, as a schedule's sections are;
+    // from IndexedPairs pairs on, through an index, so a damaged file with very many keys
+    // in one section still loads in linear time.
+    static constexpr qsizetype IndexedPairs = 32;
     struct Section {
         QString name;
         QList<Pair> pairs;
-        QHash<QString, qsizetype> keyIndex;
+        QHash<QString, qsizetype> keyIndex; // empty until the section has IndexedPairs pairs
     };
 
     Section& sectionFor(const QString& name);
     static void put(Section& section, const QString& key, const QString& value);
+    static qsizetype indexOf(const Section& section, const QString& key);
     const Section* find(const QString& name) const;
 
     std::vector<Section> m_sections;

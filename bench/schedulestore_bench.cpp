@@ -7,7 +7,6 @@
 
 #include <QDate>
 #include <QTemporaryDir>
-
 #include <benchmark/benchmark.h>
 
 namespace {

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <gtest/gtest.h>
 
 namespace {
@@ -206,7 +207,7 @@ TEST(IniStore, SaveFailureNamesTheFileAndTheReason)
     store.setValue("1", "k", "v");
     const QString message = store.save(path);
     EXPECT_TRUE(message.contains(QDir::toNativeSeparators(path))) << message.toStdString();
-    EXPECT_TRUE(message.contains("Not a directory")) << message.toStdString();
+    EXPECT_TRUE(message.contains(qt_error_string(ENOTDIR))) << message.toStdString();
     EXPECT_EQ(readAll(dir.filePath("config")), QByteArray("not a folder"));
 }
 

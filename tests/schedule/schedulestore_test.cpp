@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -297,7 +298,7 @@ TEST_F(ScheduleStore, SaveFailureReportsAndKeepsTheOldFile)
         std::signal(SIGXFSZ, previousHandler);
 
         EXPECT_TRUE(message.contains(QDir::toNativeSeparators(path))) << message.toStdString();
-        EXPECT_TRUE(message.contains("too large", Qt::CaseInsensitive)) << message.toStdString();
+        EXPECT_TRUE(message.contains(qt_error_string(EFBIG))) << message.toStdString();
         EXPECT_EQ(readAll(path), before);
         EXPECT_EQ(load(), storedFrom(sampleOptions(0)));
         EXPECT_EQ(entriesOf(list), sampleEntries(2, 0));

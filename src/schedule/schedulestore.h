@@ -1,9 +1,9 @@
 #pragma once
 
+#include "schedulelist.h"
+
 #include <QString>
 #include <optional>
-
-class ScheduleList;
 
 // The most entries the store loads back; the main window refuses to add more.
 inline constexpr int MaxScheduleEntries = 1000;

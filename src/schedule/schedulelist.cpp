@@ -2,6 +2,8 @@
 
 #include "timetext.h"
 
+#include <algorithm>
+
 QStringList Values::twoDigitNumbers(int from, int to)
 {
     QStringList numbers;
@@ -30,7 +32,10 @@ void ScheduleList::insert(int position, const ScheduleEntry& entry)
 {
     Q_ASSERT(position >= 0 && position <= count());
     beginInsertRows({}, position, position);
-    m_rows.insert(m_rows.begin() + position, makeRow(entry));
+    Row row = makeRow(entry);
+    const bool enabled = row.secondsOfDay && entry.Status == QLatin1String("Enabled");
+    m_enabledSeconds.insert(m_enabledSeconds.begin() + position, enabled ? *row.secondsOfDay : -1);
+    m_rows.insert(m_rows.begin() + position, std::move(row));
     endInsertRows();
 }
 
@@ -39,6 +44,7 @@ void ScheduleList::removeAt(int position)
     Q_ASSERT(position >= 0 && position < count());
     beginRemoveRows({}, position, position);
     m_rows.erase(m_rows.begin() + position);
+    m_enabledSeconds.erase(m_enabledSeconds.begin() + position);
     endRemoveRows();
 }
 
@@ -46,7 +52,14 @@ void ScheduleList::clear()
 {
     beginResetModel();
     m_rows.clear();
+    m_enabledSeconds.clear();
     endResetModel();
+}
+
+int ScheduleList::firstEnabledAt(int secondOfDay) const
+{
+    const auto found = std::find(m_enabledSeconds.begin(), m_enabledSeconds.end(), secondOfDay);
+    return found == m_enabledSeconds.end() ? -1 : static_cast<int>(found - m_enabledSeconds.begin());
 }
 
 QString ScheduleList::cell(int position, Column column) const

@@ -40,6 +40,10 @@ public:
     // The date in the entry's record; invalid for an unreadable record.
     QDate recordDate(int position) const { return m_rows.at(position).date; }
 
+    // The position of the first entry whose status is exactly "Enabled" and whose time of
+    // day is `secondOfDay`, or -1. Looks only at a compact index kept with the entries.
+    int firstEnabledAt(int secondOfDay) const;
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -55,4 +59,6 @@ private:
     static Row makeRow(const ScheduleEntry& entry);
 
     std::vector<Row> m_rows;
+    // Per position: the time of day of an enabled entry with a readable record, else -1.
+    std::vector<int> m_enabledSeconds;
 };

@@ -1,0 +1,57 @@
+#include "sessionend.h"
+
+#include <QGuiApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+// A signal handler may only write to a descriptor; the notifier turns that into a Qt signal.
+int signalPipe[2] = {-1, -1};
+// Only one watcher listens for the signals; others hear only the session manager.
+const SessionEndWatcher* signalOwner = nullptr;
+
+void onSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(signalPipe[0], &byte, 1);
+}
+
+} // namespace
+
+SessionEndWatcher::SessionEndWatcher(QObject* parent) : QObject(parent)
+{
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        connect(app, &QGuiApplication::commitDataRequest, this, &SessionEndWatcher::sessionEnding);
+
+    if (signalOwner || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
+        return;
+    signalOwner = this;
+    auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [this] {
+        char byte = 0;
+        [[maybe_unused]] const auto read = ::read(signalPipe[1], &byte, 1);
+        emit sessionEnding();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGHUP, &action, nullptr);
+}
+
+SessionEndWatcher::~SessionEndWatcher()
+{
+    if (signalOwner != this)
+        return;
+    signalOwner = nullptr;
+    std::signal(SIGTERM, SIG_DFL);
+    std::signal(SIGHUP, SIG_DFL);
+    ::close(signalPipe[0]);
+    ::close(signalPipe[1]);
+    signalPipe[0] = signalPipe[1] = -1;
+}

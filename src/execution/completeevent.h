@@ -1,0 +1,34 @@
+#pragma once
+
+#include "schedule/schedulecheck.h"
+
+#include <QString>
+
+class PowerActions;
+class ScheduleList;
+
+// What completing an event needs from the main window.
+class CompletionHost {
+public:
+    virtual ~CompletionHost() = default;
+
+    // The "Log File" option.
+    virtual bool logEnabled() const = 0;
+    virtual ScheduleList& schedule() = 0;
+    // Saves the schedule and options without asking the user anything; returns the error.
+    virtual QString saveQuietly() = 0;
+};
+
+struct Completion {
+    // True when the program was ended; false when the system refused the power action and
+    // the program goes back to waiting.
+    bool ended = true;
+    // The system's reason for refusing.
+    QString refusal;
+};
+
+// The last step of a due event: logs it (when logging is on; a log that cannot be written
+// does not stop the event), removes and saves a "Once" entry, asks the system for the power
+// action of its kind and ends the program. When the system refuses, a removed "Once" entry
+// is put back where it was and saved again, so a refused action is never taken as done.
+Completion CompleteEvent(const DueEvent& due, CompletionHost& host, PowerActions& power);

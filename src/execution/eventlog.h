@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// The event log: one line per carried-out event, the kind, " at ", the time and " on ",
+// the date, in double quotes, ending in CR LF ("Reboot at 10:15:00 PM on 3/7/2025" with
+// United States settings). Time and date follow the user's locale, with seconds, a
+// four-digit year and no time zone; the C locale writes them as United States settings do.
+QString eventLogLine(const QString& eventKind, const QDateTime& when);
+
+// Appends the line to the log file, creating the file and its folder when missing; the file
+// is never truncated. Returns an empty string, or why the line could not be written.
+QString appendToEventLog(const QString& path, const QString& eventKind, const QDateTime& when);

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "completeevent.h"
+
+#include <QDialog>
+#include <QTimer>
+
+class QLabel;
+class QPushButton;
+class WarningSound;
+
+// What the warning window needs from the main window while it counts down.
+class WarningHost : public CompletionHost {
+public:
+    // Starts or stops the main window's schedule check.
+    virtual void setScheduleCheck(bool running) = 0;
+    virtual void showMainWindow() = 0;
+    virtual void AddTrayIcon() = 0;
+    // The options as they stand when the warning opens.
+    virtual QString countTimerText() const = 0;
+    virtual bool abortEnabled() const = 0;
+    // The sound option, read at every play.
+    virtual bool soundEnabled() const = 0;
+};
+
+// The countdown before a due event is carried out: a small window above all others that
+// counts down once a second, blinking and optionally sounding every two seconds, and that
+// nothing but its Abort button (when the option allows it) can close.
+class FrmWarning : public QDialog {
+    Q_OBJECT
+
+public:
+    FrmWarning(WarningHost& host, const DueEvent& due, PowerActions& power, WarningSound& sound,
+               QWidget* parent = nullptr);
+
+    void Timer1_Timer();
+    void btnAbort_Click();
+
+    int secondsLeft() const { return m_secondsLeft; }
+    // Why the system refused the power action, when it did; empty otherwise.
+    QString refusal() const { return m_refusal; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    void Form_Load();
+    void Form_Unload();
+    void setLabelColour(const QColor& colour);
+
+    WarningHost& m_host;
+    DueEvent m_due;
+    PowerActions& m_power;
+    WarningSound& m_sound;
+    int m_secondsLeft = 0;
+    bool m_closeBlocked = false;
+    QString m_refusal;
+    QLabel* Label1 = nullptr;
+    QPushButton* btnAbort = nullptr;
+    QTimer Timer1;
+};

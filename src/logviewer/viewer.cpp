@@ -1,0 +1,154 @@
+#include "viewer.h"
+
+#include "desktop/messagebox.h"
+#include "desktop/paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStringDecoder>
+
+namespace {
+
+QRect twips(int left, int top, int width, int height)
+{
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+const QLatin1String LogFileName("logfile.log");
+
+// Lines are UTF-8; a line that is not (an older log written in a single-byte code page)
+// is read as Latin-1 so that every byte still shows.
+QString decodeLog(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    text.clear();
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', start);
+        end = end < 0 ? bytes.size() : end + 1;
+        const QByteArrayView line = QByteArrayView(bytes).sliced(start, end - start);
+        QStringDecoder lineDecoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        const QString decoded = lineDecoder.decode(line);
+        text.append(lineDecoder.hasError() ? QString::fromLatin1(line) : decoded);
+        start = end;
+    }
+    return text;
+}
+
+} // namespace
+
+viewer::viewer(const QString& logPath, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_path(logPath)
+{
+    setObjectName(QStringLiteral("viewer"));
+    setWindowTitle(tr("Log File Viewer"));
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPointSizeF(8.25);
+    setFont(tahoma);
+    setFixedSize(twips(0, 0, 7650, 6840).size());
+
+    Text1 = new QPlainTextEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setAccessibleName(tr("Log file"));
+    Text1->setGeometry(twips(240, 120, 7215, 6015));
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text1->setTabChangesFocus(true);
+    QPalette menuColour = Text1->palette();
+    menuColour.setBrush(QPalette::Base, menuColour.brush(QPalette::Window));
+    Text1->setPalette(menuColour);
+
+    Command1 = new QPushButton(tr("&Exit"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twips(3218, 6360, 1215, 375));
+    // Esc reaches the dialog's reject, the same as a press on Exit.
+    connect(Command1, &QPushButton::clicked, this, &QDialog::reject);
+    // The text has the focus at first, so the keys scroll it straight away.
+    Text1->setFocus();
+
+    const QScreen* screen = parent ? parent->screen() : this->screen();
+    if (screen)
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+bool viewer::Form_Load()
+{
+    m_text.clear();
+    Text1->clear();
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+
+    // Lines end at LF, a CR before it belongs to the line end, and a last line without an
+    // end is a line too.
+    //
+    // The text box spends most of its time per paragraph, which made a 10 MB log take
+    // seconds; so it gets lines in paragraphs of LinesPerParagraph, joined by line
+    // separators, which it shows as line breaks and copies out as LF.
+    constexpr int LinesPerParagraph = 32;
+    const QString text = decodeLog(bytes);
+    QString shown;
+    m_text.reserve(text.size() + text.size() / 16);
+    shown.reserve(text.size());
+    int lineNumber = 0;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
+        const qsizetype next = end < 0 ? text.size() : end + 1;
+        if (end < 0)
+            end = text.size();
+        if (end > start && text[end - 1] == QLatin1Char('\r'))
+            --end;
+        const QStringView line = QStringView(text).sliced(start, end - start);
+        m_text.append(line).append(QLatin1String("\r\n"));
+        ++lineNumber;
+        shown.append(line).append(lineNumber % LinesPerParagraph == 0 ? QChar(u'\n')
+                                                                      : QChar(QChar::LineSeparator));
+        start = next;
+    }
+    Text1->setUndoRedoEnabled(false);
+    Text1->setPlainText(shown);
+    Text1->setUndoRedoEnabled(true);
+    return true;
+}
+
+QString findLogFile(const QString& folder)
+{
+    const QDir dir(folder);
+    const QString written = QFileInfo(Paths::logFile()).fileName();
+    // Ordinary files only: a pipe of that name would block the read for good.
+    const QStringList names = dir.entryList(QDir::Files, QDir::Name);
+    QString found;
+    for (const QString& name : names) {
+        if (name.compare(LogFileName, Qt::CaseInsensitive) != 0)
+            continue;
+        if (name == written || found.isEmpty())
+            found = name;
+    }
+    return found.isEmpty() ? QString() : dir.filePath(found);
+}
+
+void viewLogFile(QWidget* parent)
+{
+    const QString path = findLogFile(QFileInfo(Paths::logFile()).absolutePath());
+    if (!path.isEmpty()) {
+        viewer window(path, parent);
+        // The file can go, or turn out unreadable, between the look-up and the read.
+        if (window.Form_Load()) {
+            window.exec();
+            return;
+        }
+    }
+    showMessage(parent, viewer::tr("No LogFile exits..."));
+}

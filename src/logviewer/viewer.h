@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QPlainTextEdit;
+class QPushButton;
+
+// The log viewer: shows the whole event log as text, each line as the file holds it.
+// Typing into the text is allowed and discarded; the file is never written.
+class viewer : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit viewer(const QString& logPath, QWidget* parent = nullptr);
+
+    // Reads the log into Text1. Returns false, with the text left empty, when the file
+    // cannot be opened or read (gone, a folder, no permission).
+    bool Form_Load();
+    // The text as built from the file: every line, LF or CR LF ended or the last one
+    // without an end, followed by CR LF. The text box shows the same lines.
+    const QString& logText() const { return m_text; }
+
+private:
+    QString m_path;
+    QString m_text;
+    QPlainTextEdit* Text1 = nullptr;
+    QPushButton* Command1 = nullptr;
+};
+
+// The event log in `folder` whatever the letter case of its name ("LogFile.log",
+// "LOGFILE.LOG", ...); empty when there is none. The name the program writes wins when
+// several differ only in case.
+QString findLogFile(const QString& folder);
+
+// The "View" button: shows the log modally over `parent`, or the message "No LogFile
+// exits..." when there is no log or it cannot be read.
+void viewLogFile(QWidget* parent);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+class ScheduleList;
+
+// The hand-over from the scan that found an entry due to the warning and completion that
+// carry it out. All fields are empty when nothing is due.
+struct DueEvent {
+    QString DueTime;   // the entry's time text, "07:30:00 PM"
+    QString EventKind; // "Shutdown", "Logoff", "Reboot" or "PowerOff"
+    QString Frequency; // "Once", "Daily", "WeekDays" or "Weekly"
+    QString Position;  // the entry's position in the list, in decimal
+
+    bool isEmpty() const { return DueTime.isEmpty(); }
+};
+
+// Finds the first enabled entry whose time of day is the second of `now` (dates play no
+// part). Returns an empty DueEvent when there is none. Reads only the times kept with the
+// entries, so a scan of thousands of entries takes microseconds.
+DueEvent FindDueEntry(const ScheduleList& schedule, const QDateTime& now);
+
+// The frequency's day test for an entry found due: "WeekDays" runs Monday to Friday,
+// "Weekly" on the weekday of the date in the entry's record, everything else on any day.
+bool runsToday(const DueEvent& due, const ScheduleList& schedule, const QDate& today);

@@ -1,0 +1,561 @@
+#include "editwindow/changetime.h"
+#include "mainwindow/form1.h"
+#include "support/fakes.h"
+#include "support/mockclock.h"
+#include "support/modaldriver.h"
+#include "support/tempenvironment.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeView>
+#include <gtest/gtest.h>
+
+namespace {
+
+ScheduleEntry entry(const QString& time, const QString& status = QStringLiteral("Enabled"),
+                    const QString& frequency = QStringLiteral("Daily"),
+                    const QString& event = QStringLiteral("Shutdown"))
+{
+    return {QStringLiteral("11/2/2026 ") + time, status, frequency, event};
+}
+
+template <typename T> T* child(QWidget* window, const char* name)
+{
+    T* widget = window->findChild<T*>(QLatin1String(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+QComboBox* combo(QWidget* window, const char* name)
+{
+    return child<QComboBox>(window, name);
+}
+
+QPushButton* button(QWidget* window, const char* name)
+{
+    return child<QPushButton>(window, name);
+}
+
+// Keys go where the user's keyboard would send them: to the focused control.
+void press(Qt::Key key)
+{
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    QTest::keyClick(focused, key);
+}
+
+QString focusName()
+{
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+}
+
+// The Edit Window as it opened: what the seven selectors show.
+struct Shown {
+    QString hour, minute, second, meridiem, status, frequency, event;
+    int frequencyIndex = -2;
+    int eventIndex = -2;
+};
+
+class ChangeTimeTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(form->Form_Load());
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        table = form->findChild<QTreeView*>(QStringLiteral("mainListview"));
+        ASSERT_NE(table, nullptr);
+    }
+
+    ScheduleList& schedule() { return form->schedule(); }
+    void fill(const std::vector<ScheduleEntry>& entries)
+    {
+        schedule().clear();
+        for (const ScheduleEntry& e : entries)
+            schedule().append(e);
+    }
+    std::vector<ScheduleEntry> entries()
+    {
+        std::vector<ScheduleEntry> all;
+        for (int i = 0; i < schedule().count(); ++i)
+            all.push_back(schedule().entry(i));
+        return all;
+    }
+    void select(int row)
+    {
+        table->selectionModel()->setCurrentIndex(
+            schedule().index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    // Presses Edit on the main window and lets `action` drive the Edit Window it opens.
+    // Returns whether a window opened.
+    bool edit(const std::function<void(QWidget*)>& action)
+    {
+        ModalDriver driver(action);
+        QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("Command2")), Qt::LeftButton);
+        EXPECT_FALSE(driver.leftOpen()) << "the Edit Window stayed open";
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        return driver.ran();
+    }
+    Shown openAndCancel(int row)
+    {
+        select(row);
+        Shown shown;
+        EXPECT_TRUE(edit([&](QWidget* window) {
+            shown = {combo(window, "cmbHour")->currentText(),   combo(window, "CmbMinute")->currentText(),
+                     combo(window, "CmbSecond")->currentText(), combo(window, "CmbAMPM")->currentText(),
+                     combo(window, "CmbStatus")->currentText(), combo(window, "CmbFrequency")->currentText(),
+                     combo(window, "CmbEvent")->currentText(),  combo(window, "CmbFrequency")->currentIndex(),
+                     combo(window, "CmbEvent")->currentIndex()};
+            QTest::mouseClick(button(window, "Command2"), Qt::LeftButton);
+        }));
+        return shown;
+    }
+
+    TempEnvironment env;
+    MockClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 0, 0))};
+    FakeTray tray;
+    FakeStartup startup;
+    FakePower power;
+    FakeSound sound;
+    std::unique_ptr<Form1> form = std::make_unique<Form1>(Form1Services{tray, startup, power, sound});
+    QTreeView* table = nullptr;
+};
+
+} // namespace
+
+TEST_F(ChangeTimeTest, LooksAsDesignedWithNothingClippedAndEveryControlNamed)
+{
+    fill({entry(QStringLiteral("07:05:09 PM"))});
+    select(0);
+    EXPECT_TRUE(edit([&](QWidget* window) {
+        EXPECT_NE(qobject_cast<ChangeTime*>(window), nullptr);
+        EXPECT_EQ(window->windowTitle(), QStringLiteral("Edit Window"));
+        EXPECT_EQ(window->size(), QSize(337, 192));
+        EXPECT_EQ(window->parentWidget(), form.get()) << "owned by the main window, so not in the taskbar";
+        EXPECT_FALSE(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+        const QPoint offCentre = window->geometry().center() - form->geometry().center();
+        EXPECT_LE(offCentre.manhattanLength(), 4) << "centred over the main window";
+
+        auto* frame = child<QGroupBox>(window, "Frame1");
+        EXPECT_EQ(frame->title(), QStringLiteral("Edit Settings"));
+        const std::pair<const char*, QStringList> selectors[] = {
+            {"cmbHour", Values::twoDigitNumbers(1, 12)},
+            {"CmbMinute", Values::twoDigitNumbers(0, 59)},
+            {"CmbSecond", Values::twoDigitNumbers(0, 59)},
+            {"CmbAMPM", Values::Meridiems},
+            {"CmbStatus", Values::Statuses},
+            {"CmbFrequency", Values::Frequencies},
+            {"CmbEvent", Values::Events}};
+        for (const auto& [name, items] : selectors) {
+            QComboBox* c = combo(window, name);
+            ASSERT_NE(c, nullptr);
+            EXPECT_EQ(c->parentWidget(), frame) << name;
+            EXPECT_FALSE(c->isEditable()) << name;
+            QStringList offered;
+            for (int i = 0; i < c->count(); ++i)
+                offered << c->itemText(i);
+            EXPECT_EQ(offered, items) << name;
+        }
+        const std::pair<const char*, const char*> labels[] = {
+            {"Label2", "cmbHour"},     {"Label3", "CmbMinute"}, {"Label1", "CmbSecond"},
+            {"Label5", "CmbAMPM"},     {"Label6", "CmbStatus"}, {"Label8", "CmbEvent"},
+            {"Label7", "CmbFrequency"}};
+        for (const auto& [labelName, comboName] : labels) {
+            QLabel* label = child<QLabel>(window, labelName);
+            ASSERT_NE(label, nullptr);
+            EXPECT_TRUE(label->font().bold()) << labelName;
+            EXPECT_EQ(label->buddy(), combo(window, comboName)) << labelName;
+        }
+        EXPECT_EQ(child<QLabel>(window, "Label1")->text(), QStringLiteral("Seconds"));
+        EXPECT_EQ(child<QLabel>(window, "Label7")->text(), QStringLiteral("Frequency"));
+        EXPECT_EQ(button(window, "Command1")->text(), QStringLiteral("Save"));
+        EXPECT_EQ(button(window, "Command2")->text(), QStringLiteral("Cancel"));
+
+        // Every caption and every selector's longest item fits, in the font the desktop gives.
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            if (!widget->isVisibleTo(window))
+                continue;
+            const std::string name = widget->objectName().toStdString();
+            if (widget->parentWidget() == frame) {
+                EXPECT_TRUE(
+                    QRect(QPoint(), frame->size()).adjusted(2, 2, -2, -2).contains(widget->geometry()))
+                    << name << " sticks out of the frame";
+                EXPECT_GE(widget->y(), frame->fontMetrics().height())
+                    << name << " runs into the frame's title";
+            }
+            if (auto* b = qobject_cast<QPushButton*>(widget)) {
+                EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()) + 8, b->width()) << name;
+                EXPECT_LE(b->fontMetrics().height() + 4, b->height()) << name;
+            } else if (qobject_cast<QComboBox*>(widget) || qobject_cast<QLabel*>(widget)) {
+                EXPECT_LE(widget->sizeHint().width(), widget->width()) << name;
+                EXPECT_LE(widget->fontMetrics().height(), widget->height()) << name;
+            }
+        }
+        // No two controls overlap.
+        const QList<QWidget*> controls = frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (qsizetype i = 0; i < controls.size(); ++i) {
+            for (qsizetype j = i + 1; j < controls.size(); ++j) {
+                EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
+                    << controls[i]->objectName().toStdString() << " / "
+                    << controls[j]->objectName().toStdString();
+            }
+        }
+        QTest::mouseClick(button(window, "Command2"), Qt::LeftButton);
+    }));
+}
+
+TEST_F(ChangeTimeTest, OpensWithCancelFocusedSaveDisabledAndTabsInTheClassicOrder)
+{
+    fill({entry(QStringLiteral("07:05:09 PM"))});
+    select(0);
+    EXPECT_TRUE(edit([&](QWidget* window) {
+        EXPECT_EQ(focusName(), QStringLiteral("Command2"));
+        EXPECT_FALSE(button(window, "Command1")->isEnabled());
+
+        // Save is passed over while disabled; entering the hour selector enables it.
+        QStringList order{focusName()};
+        for (int i = 0; i < 10; ++i) {
+            press(Qt::Key_Tab);
+            order << focusName();
+        }
+        EXPECT_EQ(order,
+                  (QStringList{"Command2", "cmbHour", "CmbMinute", "CmbAMPM", "CmbStatus", "CmbFrequency",
+                               "CmbEvent", "CmbSecond", "Command2", "Command1", "cmbHour"}));
+        EXPECT_TRUE(button(window, "Command1")->isEnabled());
+        EXPECT_TRUE(button(window, "Command1")->isDefault()) << "Enter from a selector saves";
+        QTest::mouseClick(button(window, "Command2"), Qt::LeftButton);
+    }));
+}
+
+TEST_F(ChangeTimeTest, EachSelectorEnablesSaveWhenItReceivesTheFocus)
+{
+    fill({entry(QStringLiteral("07:05:09 PM"))});
+    select(0);
+    for (const char* name :
+         {"cmbHour", "CmbMinute", "CmbSecond", "CmbAMPM", "CmbStatus", "CmbFrequency", "CmbEvent"}) {
+        EXPECT_TRUE(edit([&](QWidget* window) {
+            EXPECT_FALSE(button(window, "Command1")->isEnabled());
+            combo(window, name)->setFocus(Qt::MouseFocusReason);
+            EXPECT_TRUE(button(window, "Command1")->isEnabled()) << name;
+            // Leaving the selector again does not take it back.
+            button(window, "Command2")->setFocus(Qt::TabFocusReason);
+            EXPECT_TRUE(button(window, "Command1")->isEnabled()) << name;
+            QTest::mouseClick(button(window, "Command2"), Qt::LeftButton);
+        }));
+    }
+}
+
+TEST_F(ChangeTimeTest, OpensShowingTheSelectedEntrysTime)
+{
+    fill({entry(QStringLiteral("12:00:00 AM")), entry(QStringLiteral("01:00:00 PM")),
+          entry(QStringLiteral("11:59:59 PM")), entry(QStringLiteral("07:05:09 AM"))});
+
+    Shown midnight = openAndCancel(0);
+    EXPECT_EQ(midnight.hour, QStringLiteral("12"));
+    EXPECT_EQ(midnight.minute, QStringLiteral("00"));
+    EXPECT_EQ(midnight.second, QStringLiteral("00"));
+    EXPECT_EQ(midnight.meridiem, QStringLiteral("AM"));
+
+    Shown afternoon = openAndCancel(1);
+    EXPECT_EQ(afternoon.hour, QStringLiteral("01"));
+    EXPECT_EQ(afternoon.meridiem, QStringLiteral("PM"));
+
+    Shown lastSecond = openAndCancel(2);
+    EXPECT_EQ(lastSecond.hour, QStringLiteral("11"));
+    EXPECT_EQ(lastSecond.minute, QStringLiteral("59"));
+    EXPECT_EQ(lastSecond.second, QStringLiteral("59"));
+    EXPECT_EQ(lastSecond.meridiem, QStringLiteral("PM"));
+
+    Shown morning = openAndCancel(3);
+    EXPECT_EQ(morning.hour, QStringLiteral("07"));
+    EXPECT_EQ(morning.minute, QStringLiteral("05"));
+    EXPECT_EQ(morning.second, QStringLiteral("09"));
+    EXPECT_EQ(morning.meridiem, QStringLiteral("AM"));
+}
+
+TEST_F(ChangeTimeTest, OpensShowingStatusFrequencyAndEventByExactMatchOnly)
+{
+    fill({entry(QStringLiteral("07:00:00 AM"), QStringLiteral("Disabled"), QStringLiteral("Weekly"),
+                QStringLiteral("PowerOff")),
+          entry(QStringLiteral("07:00:00 AM"), QStringLiteral("enabled"), QStringLiteral("Monthly"),
+                QStringLiteral("reboot")),
+          entry(QStringLiteral("07:00:00 AM"), QStringLiteral("Enabled"), QStringLiteral("WeekDays"),
+                QStringLiteral("Logoff"))});
+
+    Shown known = openAndCancel(0);
+    EXPECT_EQ(known.status, QStringLiteral("Disabled"));
+    EXPECT_EQ(known.frequency, QStringLiteral("Weekly"));
+    EXPECT_EQ(known.event, QStringLiteral("PowerOff"));
+
+    Shown unknown = openAndCancel(1);
+    EXPECT_EQ(unknown.status, QStringLiteral("Disabled")) << "anything but Enabled opens as Disabled";
+    EXPECT_EQ(unknown.frequencyIndex, -1);
+    EXPECT_EQ(unknown.frequency, QString());
+    EXPECT_EQ(unknown.eventIndex, -1);
+    EXPECT_EQ(unknown.event, QString());
+
+    Shown enabled = openAndCancel(2);
+    EXPECT_EQ(enabled.status, QStringLiteral("Enabled"));
+    EXPECT_EQ(enabled.frequency, QStringLiteral("WeekDays"));
+    EXPECT_EQ(enabled.event, QStringLiteral("Logoff"));
+}
+
+TEST_F(ChangeTimeTest, SaveMovesTheEditedEntryToTheEndWithTodaysDate)
+{
+    const ScheduleEntry second = entry(QStringLiteral("08:00:00 AM"));
+    const ScheduleEntry third = entry(QStringLiteral("09:00:00 PM"), QStringLiteral("Disabled"),
+                                      QStringLiteral("Once"), QStringLiteral("Reboot"));
+    fill({entry(QStringLiteral("07:05:09 AM"), QStringLiteral("Enabled"), QStringLiteral("Weekly")), second,
+          third});
+    select(0);
+    EXPECT_TRUE(edit([&](QWidget* window) {
+        press(Qt::Key_Tab); // to the hour
+        press(Qt::Key_Down);
+        press(Qt::Key_Tab); // minute
+        press(Qt::Key_Tab); // AM/PM
+        press(Qt::Key_Down);
+        press(Qt::Key_Tab); // status
+        press(Qt::Key_Down);
+        press(Qt::Key_Tab); // frequency
+        press(Qt::Key_Up);
+        press(Qt::Key_Tab); // event
+        press(Qt::Key_End);
+        press(Qt::Key_Tab); // seconds
+        press(Qt::Key_Down);
+        QTest::mouseClick(button(window, "Command1"), Qt::LeftButton);
+    }));
+    const ScheduleEntry edited{QStringLiteral("12/7/2026 08:05:10 PM"), QStringLiteral("Disabled"),
+                               QStringLiteral("WeekDays"), QStringLiteral("PowerOff")};
+    EXPECT_EQ(entries(), (std::vector<ScheduleEntry>{second, third, edited}));
+    EXPECT_EQ(schedule().cell(2, ScheduleList::TimeColumn), QStringLiteral("08:05:10 PM"));
+    EXPECT_EQ(schedule().recordDate(2), QDate(2026, 12, 7))
+        << "a Weekly entry now runs on the day it was saved";
+    EXPECT_TRUE(env.messages.isEmpty());
+}
+
+TEST_F(ChangeTimeTest, SavingTheLastEntryLeavesItLast)
+{
+    const ScheduleEntry first = entry(QStringLiteral("07:00:00 AM"));
+    const ScheduleEntry second = entry(QStringLiteral("08:00:00 AM"));
+    fill({first, second, entry(QStringLiteral("09:00:00 AM"))});
+    select(2);
+    EXPECT_TRUE(edit([&](QWidget* window) {
+        press(Qt::Key_Tab);
+        press(Qt::Key_Down);
+        QTest::mouseClick(button(window, "Command1"), Qt::LeftButton);
+    }));
+    const ScheduleEntry edited{QStringLiteral("12/7/2026 10:00:00 AM"), QStringLiteral("Enabled"),
+                               QStringLiteral("Daily"), QStringLiteral("Shutdown")};
+    EXPECT_EQ(entries(), (std::vector<ScheduleEntry>{first, second, edited}));
+}
+
+TEST_F(ChangeTimeTest, EnterRightAfterOpeningCancels)
+{
+    fill({entry(QStringLiteral("07:00:00 AM")), entry(QStringLiteral("08:00:00 AM"))});
+    const auto before = entries();
+    select(0);
+    EXPECT_TRUE(edit([&](QWidget* window) {
+        ASSERT_EQ(focusName(), QStringLiteral("Command2"));
+        press(Qt::Key_Return);
+        EXPECT_FALSE(window->isVisible());
+    }));
+    EXPECT_EQ(entries(), before);
+
+    EXPECT_TRUE(edit([&](QWidget* window) {
+        press(Qt::Key_Enter); // the keypad's Enter too
+        EXPECT_FALSE(window->isVisible());
+    }));
+    EXPECT_EQ(entries(), before);
+}
+
+TEST_F(ChangeTimeTest, TabOnceThenEnterSavesUnchangedValuesWithTodaysDate)
+{
+    const ScheduleEntry other = entry(QStringLiteral("08:00:00 AM"));
+    fill({entry(QStringLiteral("07:05:09 PM"), QStringLiteral("Disabled"), QStringLiteral("Once"),
+                QStringLiteral("Logoff")),
+          other});
+    select(0);
+    EXPECT_TRUE(edit([&](QWidget* window) {
+        press(Qt::Key_Tab);
+        EXPECT_EQ(focusName(), QStringLiteral("cmbHour"));
+        EXPECT_TRUE(button(window, "Command1")->isEnabled());
+        press(Qt::Key_Return);
+        EXPECT_FALSE(window->isVisible());
+    }));
+    const ScheduleEntry saved{QStringLiteral("12/7/2026 07:05:09 PM"), QStringLiteral("Disabled"),
+                              QStringLiteral("Once"), QStringLiteral("Logoff")};
+    EXPECT_EQ(entries(), (std::vector<ScheduleEntry>{other, saved}));
+
+    // Enter from a selector further along the tab order saves as well.
+    select(0);
+    EXPECT_TRUE(edit([&](QWidget*) {
+        for (int i = 0; i < 5; ++i)
+            press(Qt::Key_Tab);
+        EXPECT_EQ(focusName(), QStringLiteral("CmbFrequency"));
+        press(Qt::Key_Down);
+        press(Qt::Key_Return);
+    }));
+    ASSERT_EQ(schedule().count(), 2);
+    EXPECT_EQ(schedule().entry(0), saved);
+    EXPECT_EQ(schedule().entry(1).Frequency, QStringLiteral("WeekDays")) << "Daily, one down";
+}
+
+TEST_F(ChangeTimeTest, CancelEscAndTheCloseBoxChangeNothingEvenAfterValuesChanged)
+{
+    fill({entry(QStringLiteral("07:00:00 AM")), entry(QStringLiteral("08:00:00 AM")),
+          entry(QStringLiteral("09:00:00 AM"))});
+    const auto before = entries();
+    const std::pair<const char*, std::function<void(QWidget*)>> ways[] = {
+        {"Cancel", [](QWidget* window) { QTest::mouseClick(button(window, "Command2"), Qt::LeftButton); }},
+        {"Esc", [](QWidget*) { press(Qt::Key_Escape); }},
+        {"close box", [](QWidget* window) { EXPECT_TRUE(window->close()); }},
+    };
+    for (const auto& [way, close] : ways) {
+        select(1);
+        EXPECT_TRUE(edit([&](QWidget* window) {
+            press(Qt::Key_Tab);
+            press(Qt::Key_Down);
+            press(Qt::Key_Tab);
+            press(Qt::Key_Down);
+            EXPECT_EQ(combo(window, "cmbHour")->currentText(), QStringLiteral("09"));
+            ASSERT_TRUE(button(window, "Command1")->isEnabled());
+            close(window);
+            EXPECT_FALSE(window->isVisible()) << way;
+        })) << way;
+        EXPECT_EQ(entries(), before) << way;
+    }
+}
+
+TEST_F(ChangeTimeTest, UnknownFrequencyOrEventIsSavedAsEmptyUnlessChosen)
+{
+    fill({entry(QStringLiteral("07:00:00 AM"), QStringLiteral("Enabled"), QStringLiteral("Monthly"),
+                QStringLiteral("Hibernate"))});
+    select(0);
+    EXPECT_TRUE(edit([&](QWidget* window) {
+        EXPECT_EQ(combo(window, "CmbFrequency")->currentText(), QString());
+        press(Qt::Key_Tab);
+        QTest::mouseClick(button(window, "Command1"), Qt::LeftButton);
+    }));
+    ASSERT_EQ(schedule().count(), 1);
+    EXPECT_EQ(schedule().entry(0).Frequency, QString());
+    EXPECT_EQ(schedule().entry(0).Event, QString());
+    EXPECT_EQ(schedule().entry(0).Status, QStringLiteral("Enabled"));
+
+    // Choosing one then stores it.
+    select(0);
+    EXPECT_TRUE(edit([&](QWidget* window) {
+        for (int i = 0; i < 5; ++i)
+            press(Qt::Key_Tab);
+        press(Qt::Key_Down);
+        QTest::mouseClick(button(window, "Command1"), Qt::LeftButton);
+    }));
+    EXPECT_EQ(schedule().entry(0).Frequency, QStringLiteral("Once"));
+}
+
+TEST_F(ChangeTimeTest, UnknownStatusOpensAndIsSavedAsDisabled)
+{
+    fill({entry(QStringLiteral("07:00:00 AM"), QStringLiteral("ENABLED"))});
+    select(0);
+    EXPECT_TRUE(edit([&](QWidget* window) {
+        EXPECT_EQ(combo(window, "CmbStatus")->currentText(), QStringLiteral("Disabled"));
+        press(Qt::Key_Tab);
+        press(Qt::Key_Return);
+    }));
+    ASSERT_EQ(schedule().count(), 1);
+    EXPECT_EQ(schedule().entry(0).Status, QStringLiteral("Disabled"));
+}
+
+TEST_F(ChangeTimeTest, EmptyScheduleSaysNothingToEditForTheButtonAndADoubleClick)
+{
+    ModalDriver driver([](QWidget*) {});
+    QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("Command2")), Qt::LeftButton);
+    EXPECT_EQ(env.messages, QStringList{QStringLiteral("Nothing to Edit")});
+    EXPECT_EQ(env.captions, QStringList{QStringLiteral("Lullwick")});
+
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, QPoint(20, 20));
+    EXPECT_EQ(env.messages,
+              (QStringList{QStringLiteral("Nothing to Edit"), QStringLiteral("Nothing to Edit")}));
+    EXPECT_EQ(schedule().count(), 0);
+    EXPECT_FALSE(driver.ran());
+}
+
+TEST_F(ChangeTimeTest, DoubleClickOnARowOpensTheEditWindow)
+{
+    fill({entry(QStringLiteral("07:00:00 AM")), entry(QStringLiteral("03:30:00 PM"))});
+    select(1);
+    QString hour;
+    ModalDriver driver([&](QWidget* window) {
+        hour = combo(window, "cmbHour")->currentText();
+        press(Qt::Key_Escape);
+    });
+    const QRect row = table->visualRect(schedule().index(1, 0));
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, row.center());
+    EXPECT_TRUE(driver.ran());
+    EXPECT_FALSE(driver.leftOpen());
+    EXPECT_EQ(hour, QStringLiteral("03"));
+    EXPECT_TRUE(env.messages.isEmpty());
+}
+
+TEST_F(ChangeTimeTest, RowsWithoutASelectionOpenNothing)
+{
+    fill({entry(QStringLiteral("07:00:00 AM")), entry(QStringLiteral("08:00:00 AM"))});
+    const auto before = entries();
+    table->clearSelection();
+    EXPECT_FALSE(edit([](QWidget*) {}));
+    EXPECT_TRUE(env.messages.isEmpty());
+    EXPECT_EQ(entries(), before);
+}
+
+TEST_F(ChangeTimeTest, SaveUsesTheRowSelectedAtSaveTimeAndWithNoneChangesNothing)
+{
+    const ScheduleEntry first = entry(QStringLiteral("07:00:00 AM"));
+    const ScheduleEntry second = entry(QStringLiteral("08:00:00 AM"));
+    const ScheduleEntry third = entry(QStringLiteral("09:00:00 AM"));
+    fill({first, second, third});
+    const auto before = entries();
+
+    // The selection cleared while the window is open (the scheduler runs meanwhile).
+    select(0);
+    EXPECT_TRUE(edit([&](QWidget* window) {
+        press(Qt::Key_Tab);
+        press(Qt::Key_Down);
+        table->clearSelection();
+        QTest::mouseClick(button(window, "Command1"), Qt::LeftButton);
+        EXPECT_FALSE(window->isVisible());
+    }));
+    EXPECT_EQ(entries(), before);
+
+    // Another row selected meanwhile: that is the one replaced.
+    select(0);
+    EXPECT_TRUE(edit([&](QWidget* window) {
+        press(Qt::Key_Tab);
+        select(2);
+        QTest::mouseClick(button(window, "Command1"), Qt::LeftButton);
+    }));
+    const ScheduleEntry saved{QStringLiteral("12/7/2026 07:00:00 AM"), QStringLiteral("Enabled"),
+                              QStringLiteral("Daily"), QStringLiteral("Shutdown")};
+    EXPECT_EQ(entries(), (std::vector<ScheduleEntry>{first, second, saved}));
+}
+
+TEST_F(ChangeTimeTest, AnUnreadableRecordOpensAtOneOClockAndSavesAReadableOne)
+{
+    fill({{QStringLiteral("not a time"), QStringLiteral("Enabled"), QStringLiteral("Daily"),
+           QStringLiteral("Reboot")}});
+    ASSERT_EQ(schedule().cell(0, ScheduleList::TimeColumn), QString());
+    select(0);
+    EXPECT_TRUE(edit([&](QWidget* window) {
+        EXPECT_EQ(combo(window, "cmbHour")->currentText(), QStringLiteral("01"));
+        EXPECT_EQ(combo(window, "CmbMinute")->currentText(), QStringLiteral("00"));
+        EXPECT_EQ(combo(window, "CmbSecond")->currentText(), QStringLiteral("00"));
+        EXPECT_EQ(combo(window, "CmbAMPM")->currentText(), QStringLiteral("PM"));
+        press(Qt::Key_Tab);
+        press(Qt::Key_Return);
+    }));
+    ASSERT_EQ(schedule().count(), 1);
+    EXPECT_EQ(schedule().entry(0).SetTime, QStringLiteral("12/7/2026 01:00:00 PM"));
+    EXPECT_EQ(schedule().secondsOfDay(0), std::optional<int>(13 * 3600));
+}

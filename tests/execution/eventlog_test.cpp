@@ -1,0 +1,167 @@
+#include "desktop/paths.h"
+#include "execution/completeevent.h"
+#include "execution/eventlog.h"
+#include "schedule/schedulelist.h"
+#include "support/fakes.h"
+#include "support/mockclock.h"
+#include "support/tempenvironment.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class Host final : public CompletionHost {
+public:
+    bool logEnabled() const override { return log; }
+    ScheduleList& schedule() override { return list; }
+    QString saveQuietly() override
+    {
+        ++saves;
+        return {};
+    }
+
+    bool log = true;
+    ScheduleList list;
+    int saves = 0;
+};
+
+} // namespace
+
+TEST(EventLog, LinesAreQuotedWithLocaleTimeAndDateAndOnlyEverAppended)
+{
+    TempEnvironment env;
+    const QDateTime evening(QDate(2025, 3, 7), QTime(22, 15, 0));
+    EXPECT_EQ(eventLogLine(QStringLiteral("Reboot"), evening), QStringLiteral("\"Reboot at 10:15:00 PM on 3/7/2025\"\r\n"));
+    EXPECT_EQ(eventLogLine(QStringLiteral("PowerOff"), QDateTime(QDate(2025, 12, 24), QTime(7, 0, 0))),
+              QStringLiteral("\"PowerOff at 7:00:00 AM on 12/24/2025\"\r\n"));
+
+    const QString path = Paths::logFile();
+    ASSERT_FALSE(QFile::exists(path));
+    EXPECT_EQ(appendToEventLog(path, QStringLiteral("Shutdown"), evening), QString());
+    EXPECT_EQ(appendToEventLog(path, QStringLiteral("Logoff"), evening.addSecs(60)), QString());
+    EXPECT_EQ(readAll(path), QByteArray("\"Shutdown at 10:15:00 PM on 3/7/2025\"\r\n"
+                                        "\"Logoff at 10:16:00 PM on 3/7/2025\"\r\n"));
+}
+
+TEST(EventLog, AnUnwritableLogIsReportedToTheCallerAndDoesNotStopTheEvent)
+{
+    TempEnvironment env;
+    MockClock clock(QDateTime(QDate(2026, 12, 7), QTime(19, 30, 0)));
+    ASSERT_TRUE(QDir().mkpath(Paths::logFile())); // a folder where the file should be
+    EXPECT_NE(appendToEventLog(Paths::logFile(), QStringLiteral("Shutdown"), clock.now()), QString());
+
+    Host host;
+    FakePower power;
+    const Completion done = CompleteEvent({QStringLiteral("07:30:00 PM"), QStringLiteral("Shutdown"),
+                                           QStringLiteral("Daily"), QStringLiteral("0")},
+                                          host, power);
+    EXPECT_TRUE(done.ended);
+    EXPECT_EQ(power.requests, std::vector<int>{5});
+    EXPECT_EQ(env.programEnds, 1);
+}
+
+TEST(CompleteEvent, EachKindMakesOneRequestAndUnknownKindsOrFrequenciesMakeNone)
+{
+    TempEnvironment env;
+    MockClock clock(QDateTime(QDate(2026, 12, 7), QTime(19, 30, 0)));
+    const std::pair<const char*, std::vector<int>> kinds[] = {
+        {"Shutdown", {5}}, {"Logoff", {4}}, {"Reboot", {6}}, {"PowerOff", {12}}, {"poweroff", {}}, {"", {}}};
+    for (const auto& [kind, flags] : kinds) {
+        Host host;
+        host.log = false;
+        FakePower power;
+        CompleteEvent({QStringLiteral("07:30:00 PM"), QLatin1String(kind), QStringLiteral("Weekly"), QStringLiteral("0")},
+                      host, power);
+        EXPECT_EQ(power.requests, flags) << kind;
+    }
+    Host host;
+    FakePower power;
+    CompleteEvent({QStringLiteral("07:30:00 PM"), QStringLiteral("Reboot"), QStringLiteral("Monthly"), QStringLiteral("0")},
+                  host, power);
+    EXPECT_TRUE(power.requests.empty());
+    EXPECT_EQ(env.programEnds, 7) << "the program ends in every case";
+}
+
+TEST(CompleteEvent, OnceEntryIsRemovedAndSavedBeforeTheRequestAndPutBackWhenRefused)
+{
+    TempEnvironment env;
+    MockClock clock(QDateTime(QDate(2026, 12, 7), QTime(19, 30, 0)));
+    Host host;
+    host.log = false;
+    for (const char* record : {"12/1/2026 07:29:00 PM", "12/1/2026 07:30:00 PM", "12/1/2026 07:31:00 PM"})
+        host.list.append({QLatin1String(record), QStringLiteral("Enabled"), QStringLiteral("Once"), QStringLiteral("Reboot")});
+    const DueEvent due{QStringLiteral("07:30:00 PM"), QStringLiteral("Reboot"), QStringLiteral("Once"), QStringLiteral("1")};
+
+    // The refusing request sees the entry already gone and saved.
+    class Checking final : public PowerActions {
+    public:
+        explicit Checking(Host& h) : host(h) {}
+        QString RequestExitWindows(int) override
+        {
+            countAtRequest = host.list.count();
+            savesAtRequest = host.saves;
+            return QStringLiteral("Access denied");
+        }
+        Host& host;
+        int countAtRequest = -1;
+        int savesAtRequest = -1;
+    } refusing(host);
+    const Completion refused = CompleteEvent(due, host, refusing);
+    EXPECT_EQ(refusing.countAtRequest, 2);
+    EXPECT_EQ(refusing.savesAtRequest, 1);
+    EXPECT_FALSE(refused.ended);
+    EXPECT_EQ(refused.refusal, QStringLiteral("Access denied"));
+    EXPECT_EQ(env.programEnds, 0);
+    ASSERT_EQ(host.list.count(), 3);
+    EXPECT_EQ(host.list.record(1), QStringLiteral("12/1/2026 07:30:00 PM"));
+    EXPECT_EQ(host.saves, 2);
+
+    FakePower accepting;
+    EXPECT_TRUE(CompleteEvent(due, host, accepting).ended);
+    EXPECT_EQ(host.list.count(), 2);
+    EXPECT_EQ(host.list.record(1), QStringLiteral("12/1/2026 07:31:00 PM"));
+
+    // A position that no longer exists removes nothing.
+    CompleteEvent({due.DueTime, due.EventKind, due.Frequency, QStringLiteral("7")}, host, accepting);
+    EXPECT_EQ(host.list.count(), 2);
+}
+
+TEST(WarningSound, WritesTheClipOnEveryCallOverALongerFileAndPlaysOnlyWhenEnabled)
+{
+    TempEnvironment env;
+    QFile stale(QStringLiteral("warning.wav"));
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.write(QByteArray(20000, 'x'));
+    stale.close();
+
+    FakeSound sound;
+    sound.PlayWarningSound(false);
+    EXPECT_EQ(sound.plays, 0);
+    const QByteArray written = readAll(QStringLiteral("warning.wav"));
+    EXPECT_EQ(written, readAll(QStringLiteral(":/sound/warning.wav")));
+    ASSERT_EQ(written.size(), 13074);
+    EXPECT_EQ(written.left(4), QByteArray("RIFF"));
+    EXPECT_EQ(written.mid(36, 4), QByteArray("data"));
+
+    sound.PlayWarningSound(true);
+    EXPECT_EQ(sound.plays, 1);
+    QFile::remove(QStringLiteral("warning.wav"));
+    sound.PlayWarningSound(true);
+    EXPECT_TRUE(QFile::exists(QStringLiteral("warning.wav")));
+    EXPECT_EQ(sound.plays, 2);
+
+    // A folder that cannot take the file: silence, no error.
+    QFile::remove(QStringLiteral("warning.wav"));
+    ASSERT_TRUE(QDir().mkdir(QStringLiteral("warning.wav")));
+    sound.PlayWarningSound(true);
+    EXPECT_EQ(sound.plays, 2);
+}

@@ -1,0 +1,224 @@
+#include "desktop/paths.h"
+#include "logviewer/viewer.h"
+#include "mainwindow/form1.h"
+#include "support/fakes.h"
+#include "support/mockclock.h"
+#include "support/modaldriver.h"
+#include "support/tempenvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Two completed events as the event log holds them.
+const QByteArray ShutdownLine = "\"Shutdown at 10:15:00 PM on 3/7/2025\"";
+const QByteArray RebootLine = "\"Reboot at 6:00:05 AM on 3/8/2025\"";
+
+// What the viewer showed before it was closed.
+struct Seen {
+    QString caption;
+    QString text;      // as built, CR LF after every line
+    QStringList lines; // as the text box shows them
+};
+
+class ViewerTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(form->Form_Load());
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        form->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(0);
+    }
+
+    QString logFolder() const { return QFileInfo(Paths::logFile()).absolutePath(); }
+    QString writeLog(const QString& name, const QByteArray& content)
+    {
+        EXPECT_TRUE(QDir().mkpath(logFolder()));
+        const QString path = logFolder() + QLatin1Char('/') + name;
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        return path;
+    }
+    // Presses "View" and lets `action` drive the viewer, if one opens; returns whether it did.
+    bool view(const std::function<void(QWidget*)>& action)
+    {
+        ModalDriver driver(action);
+        QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("VlogFile")), Qt::LeftButton);
+        EXPECT_FALSE(driver.leftOpen()) << "the viewer stayed open";
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        return driver.ran();
+    }
+    // Presses "View", reads what the viewer shows and closes it with Esc.
+    std::optional<Seen> viewAndClose()
+    {
+        Seen seen;
+        const bool opened = view([&](QWidget* window) {
+            auto* shown = qobject_cast<viewer*>(window);
+            ASSERT_NE(shown, nullptr);
+            seen.caption = shown->windowTitle();
+            seen.text = shown->logText();
+            const QString plain = shown->findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->toPlainText();
+            seen.lines = plain.split(QLatin1Char('\n'));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            EXPECT_FALSE(window->isVisible()) << "Esc closes the viewer";
+        });
+        if (!opened)
+            return std::nullopt;
+        return seen;
+    }
+
+    TempEnvironment env;
+    MockClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 0, 0))};
+    FakeTray tray;
+    FakeStartup startup;
+    FakePower power;
+    FakeSound sound;
+    std::unique_ptr<Form1> form = std::make_unique<Form1>(Form1Services{tray, startup, power, sound});
+};
+
+} // namespace
+
+TEST_F(ViewerTest, WithoutALogOnlyTheMessageIsShown)
+{
+    EXPECT_FALSE(view([](QWidget*) {})) << "no folder yet";
+    ASSERT_TRUE(QDir().mkpath(logFolder()));
+    writeLog(QStringLiteral("logfile.txt"), ShutdownLine);
+    writeLog(QStringLiteral("logfile.log.bak"), ShutdownLine);
+    EXPECT_FALSE(view([](QWidget*) {})) << "only the name itself counts";
+    EXPECT_EQ(env.messages, QStringList(2, QStringLiteral("No LogFile exits...")));
+    EXPECT_EQ(env.captions, QStringList(2, QStringLiteral("Lullwick")));
+}
+
+TEST_F(ViewerTest, TheLogIsFoundWhateverTheLetterCaseOfItsName)
+{
+    for (const char* name : {"LOGFILE.LOG", "LogFile.log", "logfile.log", "lOgFiLe.LoG"}) {
+        const QString path = writeLog(QLatin1String(name), ShutdownLine + "\r\n");
+        const auto seen = viewAndClose();
+        ASSERT_TRUE(seen.has_value()) << name;
+        EXPECT_EQ(seen->caption, QStringLiteral("Log File Viewer"));
+        EXPECT_EQ(seen->text, QString::fromLatin1(ShutdownLine + "\r\n")) << name;
+        ASSERT_TRUE(QFile::remove(path));
+    }
+    EXPECT_TRUE(env.messages.isEmpty());
+
+    // Where names differ only in case, the one the program writes is shown.
+    writeLog(QStringLiteral("LOGFILE.LOG"), RebootLine);
+    writeLog(QStringLiteral("LogFile.log"), ShutdownLine);
+    writeLog(QStringLiteral("logfile.log"), RebootLine);
+    const auto seen = viewAndClose();
+    ASSERT_TRUE(seen.has_value());
+    EXPECT_EQ(seen->text, QString::fromLatin1(ShutdownLine + "\r\n"));
+}
+
+TEST_F(ViewerTest, ShowsEveryLineInFileOrderEachFollowedByCrLf)
+{
+    writeLog(QStringLiteral("LogFile.log"), QByteArray());
+    auto seen = viewAndClose();
+    ASSERT_TRUE(seen.has_value()) << "an empty log opens the viewer";
+    EXPECT_EQ(seen->text, QString());
+    EXPECT_EQ(seen->lines, QStringList{QString()});
+
+    writeLog(QStringLiteral("LogFile.log"), ShutdownLine + "\r\n" + RebootLine + "\r\n");
+    seen = viewAndClose();
+    ASSERT_TRUE(seen.has_value());
+    const QString shutdown = QString::fromLatin1(ShutdownLine);
+    const QString reboot = QString::fromLatin1(RebootLine);
+    EXPECT_EQ(seen->text, shutdown + QStringLiteral("\r\n") + reboot + QStringLiteral("\r\n"));
+    EXPECT_EQ(seen->lines, (QStringList{shutdown, reboot, QString()})) << "quotes kept, one line each";
+
+    // LF alone ends a line too, and a last line without an end is still shown.
+    writeLog(QStringLiteral("LogFile.log"), ShutdownLine + "\n\n" + RebootLine);
+    seen = viewAndClose();
+    ASSERT_TRUE(seen.has_value());
+    EXPECT_EQ(seen->text, shutdown + QStringLiteral("\r\n\r\n") + reboot + QStringLiteral("\r\n"));
+    EXPECT_EQ(seen->lines, (QStringList{shutdown, QString(), reboot, QString()}));
+
+    // A long log shows every line, one to a line, however the text box groups them.
+    QByteArray longLog;
+    QStringList numbered;
+    for (int i = 1; i <= 100; ++i) {
+        longLog += "\"Logoff number " + QByteArray::number(i) + "\"\r\n";
+        numbered << QStringLiteral("\"Logoff number %1\"").arg(i);
+    }
+    writeLog(QStringLiteral("LogFile.log"), longLog);
+    seen = viewAndClose();
+    ASSERT_TRUE(seen.has_value());
+    EXPECT_EQ(seen->text, QString::fromLatin1(longLog));
+    EXPECT_EQ(seen->lines, numbered + QStringList{QString()});
+    EXPECT_TRUE(env.messages.isEmpty());
+}
+
+TEST_F(ViewerTest, LinesThatAreNotUtf8AreShownAsLatin1)
+{
+    // An older line written in a single-byte code page beside a UTF-8 one.
+    writeLog(QStringLiteral("LogFile.log"), "\"Caf\xe9\"\r\n\"Caf\xc3\xa9\"\r\n");
+    const auto seen = viewAndClose();
+    ASSERT_TRUE(seen.has_value());
+    EXPECT_EQ(seen->text, QStringLiteral("\"Caf\u00e9\"\r\n\"Caf\u00e9\"\r\n"));
+}
+
+TEST_F(ViewerTest, LooksAsDesignedAndEveryControlIsReachable)
+{
+    writeLog(QStringLiteral("LogFile.log"), ShutdownLine + "\r\n");
+    EXPECT_TRUE(view([&](QWidget* window) {
+        EXPECT_EQ(window->windowTitle(), QStringLiteral("Log File Viewer"));
+        EXPECT_EQ(window->size(), QSize(510, 456));
+        EXPECT_FALSE(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+        const QRect screen = window->screen()->availableGeometry();
+        EXPECT_LE((window->geometry().center() - screen.center()).manhattanLength(), 4)
+            << "centred on the screen";
+
+        auto* text = window->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+        auto* exit = window->findChild<QPushButton*>(QStringLiteral("Command1"));
+        ASSERT_NE(text, nullptr);
+        ASSERT_NE(exit, nullptr);
+        EXPECT_EQ(text->geometry(), QRect(16, 8, 481, 401));
+        EXPECT_EQ(text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        EXPECT_EQ(text->palette().color(QPalette::Base), window->palette().color(QPalette::Window));
+        EXPECT_FALSE(text->accessibleName().isEmpty());
+        EXPECT_EQ(exit->text(), QStringLiteral("&Exit"));
+        EXPECT_EQ(exit->geometry(), QRect(214, 424, 81, 25));
+        EXPECT_LE(exit->fontMetrics().horizontalAdvance(QStringLiteral("Exit")) + 8, exit->width());
+
+        // The text box has the focus; Tab leaves it for the button, which Enter then presses.
+        EXPECT_EQ(QApplication::focusWidget(), text);
+        QTest::keyClick(text, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), exit);
+        QTest::keyClick(exit, Qt::Key_Return);
+        EXPECT_FALSE(window->isVisible());
+    }));
+    // Alt+E, the button's access key, closes it as well (the button shows itself pressed first).
+    EXPECT_TRUE(view([&](QWidget* window) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([window] { return !window->isVisible(); }));
+    }));
+}
+
+TEST_F(ViewerTest, ALogThatCannotBeReadGivesTheSameMessage)
+{
+    // A folder of that name is no log.
+    ASSERT_TRUE(QDir().mkpath(logFolder() + QStringLiteral("/logfile.log")));
+    EXPECT_FALSE(view([](QWidget*) {}));
+    ASSERT_TRUE(QDir(logFolder() + QStringLiteral("/logfile.log")).removeRecursively());
+
+    // A file that is there when looked up but fails when read: /proc/self/mem opens but
+    // cannot be read at its start. Running as root, permissions cannot make that happen.
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), logFolder() + QStringLiteral("/LogFile.log")));
+    EXPECT_FALSE(view([](QWidget*) {}));
+    EXPECT_EQ(env.messages, QStringList(2, QStringLiteral("No LogFile exits...")));
+
+    // And a log deleted after it was found.
+    viewer gone(logFolder() + QStringLiteral("/deleted.log"), form.get());
+    EXPECT_FALSE(gone.Form_Load());
+    EXPECT_EQ(gone.logText(), QString());
+}

@@ -1,0 +1,255 @@
+#include "desktop/appicons.h"
+#include "desktop/paths.h"
+#include "mainwindow/form1.h"
+#include "support/fakes.h"
+#include "support/mockclock.h"
+#include "support/tempenvironment.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFocusEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace {
+
+class Form1Test : public ::testing::Test {
+protected:
+    template <typename T> T* child(const char* name) const
+    {
+        T* widget = form->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QImage iconImage(AppIcon icon) const { return appIcon(icon).pixmap(16).toImage(); }
+    void click(const char* button) { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
+    void leaveCountTimer(const QString& text)
+    {
+        auto* box = child<QLineEdit>("CountTimer");
+        box->setText(text);
+        QFocusEvent out(QEvent::FocusOut);
+        QCoreApplication::sendEvent(box, &out);
+    }
+
+    TempEnvironment env;
+    MockClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 0, 0))};
+    FakeTray tray;
+    FakeStartup startup;
+    FakePower power;
+    FakeSound sound;
+    std::unique_ptr<Form1> form = std::make_unique<Form1>(Form1Services{tray, startup, power, sound});
+};
+
+} // namespace
+
+TEST_F(Form1Test, OpensAsTheClassicWindowWithNothingClipped)
+{
+    ASSERT_TRUE(form->Form_Load());
+    form->Form_Activate();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Lullwick"));
+    EXPECT_FALSE(form->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+
+    auto* tabs = child<QTabWidget>("SSTab1");
+    ASSERT_EQ(tabs->count(), 3);
+    EXPECT_EQ(tabs->tabText(0), QStringLiteral("Misc Settings"));
+    EXPECT_EQ(tabs->tabText(1), QStringLiteral("Schedule"));
+    EXPECT_EQ(tabs->tabText(2), QStringLiteral("About"));
+    EXPECT_EQ(tabs->currentIndex(), 1);
+
+    const std::pair<const char*, QStringList> selectors[] = {
+        {"cmbHour", {"01", "12"}},      {"CmbMinute", {"00", "59"}},         {"CmbSecond", {"00", "59"}},
+        {"CmbAMPM", {"AM", "PM"}},      {"CmbStatus", {"Enabled", "Disabled"}},
+        {"CmbFrequency", {"Once", "Weekly"}}, {"CmbEvent", {"Shutdown", "PowerOff"}}};
+    const int counts[] = {12, 60, 60, 2, 2, 4, 4};
+    int left = -1;
+    for (int i = 0; i < 7; ++i) {
+        auto* combo = child<QComboBox>(selectors[i].first);
+        EXPECT_EQ(combo->count(), counts[i]) << selectors[i].first;
+        EXPECT_EQ(combo->currentText(), selectors[i].second.first());
+        EXPECT_EQ(combo->itemText(combo->count() - 1), selectors[i].second.last());
+        EXPECT_FALSE(combo->isEditable());
+        EXPECT_GT(combo->x(), left) << "selectors run left to right";
+        left = combo->x();
+    }
+
+    left = -1;
+    for (const char* name : {"Command1", "Command2", "Command3", "Startbtn", "disablebtn", "Command4"}) {
+        auto* button = child<QPushButton>(name);
+        EXPECT_GT(button->x(), left) << name;
+        left = button->x();
+    }
+    EXPECT_FALSE(child<QPushButton>("Startbtn")->isEnabled());
+    EXPECT_TRUE(child<QPushButton>("disablebtn")->isEnabled());
+
+    auto* table = child<QTreeView>("mainListview");
+    EXPECT_EQ(table->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Time"));
+    EXPECT_EQ(table->model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Event"));
+    EXPECT_EQ(table->header()->sectionSize(0), table->header()->sectionSize(3));
+    EXPECT_GT(4 * table->header()->sectionSize(0), table->viewport()->width() * 9 / 10);
+
+    EXPECT_TRUE(child<QLabel>("Label11")->text().startsWith(
+        QStringLiteral("Shut down, power off, reboot or log off computer at scheduled time.Warning sound")));
+    EXPECT_TRUE(child<QLabel>("Label11")->text().endsWith(QStringLiteral(" Your feedback is always welcome")));
+
+    // Every caption fits its control, so no text is cut off in the font the desktop gives.
+    for (QWidget* widget : form->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(form.get()))
+            continue;
+        const std::string name = widget->objectName().toStdString();
+        if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + 8, button->width()) << name;
+            EXPECT_LE(button->fontMetrics().height() + 4, button->height()) << name;
+        } else if (qobject_cast<QCheckBox*>(widget) || qobject_cast<QComboBox*>(widget) ||
+                   (qobject_cast<QLabel*>(widget) && !qobject_cast<QLabel*>(widget)->wordWrap())) {
+            EXPECT_LE(widget->sizeHint().width(), widget->width()) << name;
+            EXPECT_LE(widget->fontMetrics().height(), widget->height()) << name;
+        }
+    }
+    // Text boxes and lists are named for screen readers through their labels.
+    EXPECT_EQ(child<QLabel>("Label9")->buddy(), child<QLineEdit>("CountTimer"));
+    EXPECT_EQ(child<QLabel>("Label2")->buddy(), child<QComboBox>("cmbHour"));
+}
+
+TEST_F(Form1Test, SecondInstanceIsRefusedAndLeavesTheFirstAndItsFilesAlone)
+{
+    ASSERT_TRUE(form->Form_Load());
+    QFile settings(Paths::settingsFile());
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(settings).absolutePath()));
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("[1]\nSetTime=12/6/2026 07:30:00 PM\nStatus=Enabled\n");
+    settings.close();
+    const QStringList trayBefore = tray.calls;
+
+    FakeTray secondTray;
+    FakeStartup secondStartup;
+    Form1 second(Form1Services{secondTray, secondStartup, power, sound});
+    EXPECT_FALSE(second.Form_Load());
+    EXPECT_EQ(env.messages, QStringList{QStringLiteral("Program Already Running")});
+    EXPECT_EQ(env.captions, QStringList{QStringLiteral("Lullwick")});
+    EXPECT_TRUE(secondTray.calls.isEmpty());
+    EXPECT_TRUE(secondStartup.calls.isEmpty());
+    EXPECT_EQ(tray.calls, trayBefore);
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    EXPECT_EQ(settings.readAll(), QByteArray("[1]\nSetTime=12/6/2026 07:30:00 PM\nStatus=Enabled\n"));
+    EXPECT_TRUE(form->isSchedulerStarted());
+}
+
+TEST_F(Form1Test, CloseBoxHidesAndKeepsCheckingWhileExitEnds)
+{
+    ASSERT_TRUE(form->Form_Load());
+    form->Form_Activate();
+    EXPECT_FALSE(form->close());
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(form->isSchedulerStarted());
+    EXPECT_EQ(env.programEnds, 0);
+    EXPECT_TRUE(tray.visible);
+
+    tray.click();
+    EXPECT_TRUE(form->isVisible());
+
+    click("Command4");
+    EXPECT_EQ(env.programEnds, 1);
+    EXPECT_FALSE(tray.visible);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(startup.calls, QStringList{QStringLiteral("set")});
+}
+
+TEST_F(Form1Test, WithoutANotificationAreaTheCloseBoxMinimisesInsteadOfHiding)
+{
+    tray.available = false;
+    ASSERT_TRUE(form->Form_Load());
+    form->Form_Activate();
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(form->isMinimized());
+}
+
+TEST_F(Form1Test, StartAndDisableSwapTheButtonsTheTimerAndTheIcon)
+{
+    ASSERT_TRUE(form->Form_Load());
+    EXPECT_EQ(tray.image, iconImage(AppIcon::Started));
+    tray.calls.clear();
+
+    click("disablebtn");
+    EXPECT_FALSE(form->isSchedulerStarted());
+    EXPECT_TRUE(child<QPushButton>("Startbtn")->isEnabled());
+    EXPECT_FALSE(child<QPushButton>("disablebtn")->isEnabled());
+    EXPECT_EQ(tray.calls, (QStringList{QStringLiteral("remove"), QStringLiteral("add")}));
+    EXPECT_EQ(tray.image, iconImage(AppIcon::Disabled));
+    EXPECT_EQ(form->windowIcon().pixmap(16).toImage(), iconImage(AppIcon::Disabled));
+
+    click("Startbtn");
+    EXPECT_TRUE(form->isSchedulerStarted());
+    EXPECT_FALSE(child<QPushButton>("Startbtn")->isEnabled());
+    EXPECT_TRUE(child<QPushButton>("disablebtn")->isEnabled());
+    EXPECT_EQ(tray.image, iconImage(AppIcon::Started));
+    EXPECT_NE(iconImage(AppIcon::Started), iconImage(AppIcon::Disabled));
+}
+
+TEST_F(Form1Test, CountdownBoxKeepsNonNegativeNumbersAndOtherwiseShowsTen)
+{
+    ASSERT_TRUE(form->Form_Load());
+    EXPECT_EQ(child<QLineEdit>("CountTimer")->text(), QStringLiteral("5"));
+    EXPECT_EQ(child<QLineEdit>("CountTimer")->maxLength(), 3);
+    for (const char* kept : {"0", "7", "2.5", "999", " 3"}) {
+        leaveCountTimer(QLatin1String(kept));
+        EXPECT_EQ(child<QLineEdit>("CountTimer")->text(), QLatin1String(kept));
+    }
+    for (const char* replaced : {"abc", "-1", "", "1a", "-.5"}) {
+        leaveCountTimer(QLatin1String(replaced));
+        EXPECT_EQ(child<QLineEdit>("CountTimer")->text(), QStringLiteral("10")) << replaced;
+    }
+}
+
+TEST_F(Form1Test, MinimizeOnStartupHidesOnceThenActivationsShow)
+{
+    ASSERT_TRUE(form->Form_Load());
+    child<QCheckBox>("StartMin")->setChecked(true);
+    form->Form_Activate();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(tray.visible);
+    tray.click();
+    EXPECT_TRUE(form->isVisible());
+    form->Form_Activate();
+    EXPECT_TRUE(form->isVisible());
+}
+
+TEST_F(Form1Test, StartAtLoginFollowsTheBoxAndAFailureIsShownWithoutEndingAnything)
+{
+    ASSERT_TRUE(form->Form_Load());
+    auto* box = child<QCheckBox>("Check1");
+    QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_EQ(startup.calls, QStringList{QStringLiteral("clear")});
+
+    startup.failure = QStringLiteral("Unable to change the start-at-login entry: Permission denied");
+    QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_TRUE(box->isChecked()) << "the box stays as the user set it";
+    EXPECT_EQ(env.messages, QStringList{startup.failure});
+    EXPECT_EQ(env.programEnds, 0);
+}
+
+TEST_F(Form1Test, EndOfTheSessionSavesRemovesTheIconAndEnds)
+{
+    ASSERT_TRUE(form->Form_Load());
+    form->schedule().append({QStringLiteral("12/6/2026 07:30:00 PM"), QStringLiteral("Enabled"),
+                             QStringLiteral("Daily"), QStringLiteral("Reboot")});
+    std::raise(SIGTERM);
+    QTRY_COMPARE(env.programEnds, 1);
+    EXPECT_FALSE(tray.visible);
+    EXPECT_TRUE(QFile::exists(Paths::settingsFile()));
+    EXPECT_TRUE(startup.calls.isEmpty()) << "only Exit touches the start-at-login entry";
+}

@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# Whole-program test of the installed package, watched only from outside the process.
+#
+#   installed_program_test.sh BUILD_DIR
+#
+# Builds the Debian package, unpacks it into a temporary root and starts the installed
+# executable there under Xvfb, with a private session bus, a fake logind on a private system
+# bus and a temporary HOME holding a stored schedule whose entry falls due a few seconds
+# later. Case 1: the warning appears, exactly one power-off request reaches logind, the log
+# has the line, the "Once" entry is gone from the store and the program has ended. Case 2:
+# Esc on the warning aborts: no request, and the program goes on running.
+set -euo pipefail
+build=$(cd "$1" && pwd)
+support=$(cd "$(dirname "$0")/../support" && pwd)
+work=$(mktemp -d "${TMPDIR:-/tmp}/lullwick-installed.XXXXXX")
+pids=()
+
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    [[ -n ${FAKE_LOGIND_DIR:-} ]] && "$support/fake-logind.sh" stop "$FAKE_LOGIND_DIR" || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    [[ -f $work/app.log ]] && sed 's/^/  app: /' "$work/app.log" >&2
+    exit 1
+}
+
+# wait_for SECONDS COMMAND...: polls until COMMAND succeeds.
+wait_for() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+}
+
+# The package, as a user would get it.
+(cd "$build" && cpack -G DEB >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; fail "cpack"; }
+deb=$(ls -t "$build"/lullwick_*.deb | head -n1)
+dpkg-deb -x "$deb" "$work/root"
+exe=$work/root/usr/bin/lullwick
+[[ -x $exe ]] || fail "the package holds no executable"
+
+# The desktop: an X server, a session bus, logind.
+display=$(for n in $(seq 90 140); do [[ -e /tmp/.X$n-lock ]] || { echo "$n"; break; }; done)
+Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+export DISPLAY=:$display
+wait_for 10 xdpyinfo >/dev/null 2>&1 || wait_for 10 test -e "/tmp/.X11-unix/X$display" || fail "Xvfb did not start"
+read -r session_address session_pid < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -s -d' ')
+pids+=("$session_pid")
+export DBUS_SESSION_BUS_ADDRESS=$session_address
+eval "$("$support/fake-logind.sh" start --owner $$)"
+export DBUS_SYSTEM_BUS_ADDRESS FAKE_LOGIND_DIR
+
+manager_calls() {
+    dbus-send --system --print-reply --dest=org.freedesktop.login1 /org/freedesktop/login1 \
+        org.freedesktop.DBus.Mock.GetCalls
+}
+clear_calls() {
+    dbus-send --system --print-reply --dest=org.freedesktop.login1 /org/freedesktop/login1 \
+        org.freedesktop.DBus.Mock.ClearCalls >/dev/null
+}
+
+# A fresh HOME with one stored entry falling due `lead` seconds from now.
+prepare_home() { # frequency event count lead
+    local home=$work/home-$1
+    mkdir -p "$home/config/Lullwick" "$home/data" "$home/runtime"
+    chmod 700 "$home/runtime"
+    local due=$(($(date +%s) + $4))
+    cat >"$home/config/Lullwick/Lullwick.ini" <<INI
+[1]
+SetTime=$(LC_ALL=C date -d "@$due" '+%-m/%-d/%Y %I:%M:%S %p')
+Status=Enabled
+Frequency=$1
+Event=$2
+Sound=0
+AbortBtn=1
+CountTimer=$3
+Startup=1
+LogFile=1
+StartMin=1
+INI
+    echo "$home"
+}
+
+start_program() { # home
+    (cd "$1" && HOME=$1 XDG_CONFIG_HOME=$1/config XDG_DATA_HOME=$1/data XDG_RUNTIME_DIR=$1/runtime \
+        QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 exec "$exe" >"$work/app.log" 2>&1) &
+    app=$!
+    pids+=("$app")
+}
+
+warning_window() {
+    xdotool search --onlyvisible --name '^Warning\.\.\.\.$' 2>/dev/null | head -n1
+}
+has_warning() { [[ -n $(warning_window) ]]; }
+
+echo "case 1: a \"Once\" power-off entry is carried out"
+home=$(prepare_home Once PowerOff 1 6)
+clear_calls
+start_program "$home"
+wait_for 20 has_warning || fail "no warning window appeared"
+wait_for 15 bash -c "! kill -0 $app 2>/dev/null" || fail "the program did not end after the countdown"
+calls=$(manager_calls)
+[[ $(grep -c '"PowerOff"' <<<"$calls") == 1 ]] || fail "expected one PowerOff request, got: $calls"
+grep -A2 '"PowerOff"' <<<"$calls" | grep -q 'boolean false' || fail "PowerOff was not non-interactive: $calls"
+! grep -q -E '"(Reboot|PowerOffWithFlags|Halt)"' <<<"$calls" || fail "unexpected requests: $calls"
+grep -q -E '^"PowerOff at [0-9]{1,2}:[0-9]{2}:[0-9]{2} (AM|PM) on [0-9]{1,2}/[0-9]{1,2}/[0-9]{4}"'$'\r''$' \
+    "$home/data/Lullwick/LogFile.log" || fail "no log line: $(cat -A "$home/data/Lullwick/LogFile.log" 2>&1)"
+! grep -q 'Frequency=Once' "$home/config/Lullwick/Lullwick.ini" || fail "the Once entry is still stored"
+
+echo "case 2: Esc aborts the countdown"
+home=$(prepare_home Daily Reboot 10 6)
+clear_calls
+start_program "$home"
+wait_for 20 has_warning || fail "no warning window appeared"
+window=$(warning_window)
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+xdotool key --clearmodifiers Escape
+wait_for 10 bash -c "! xdotool search --onlyvisible --name '^Warning\.\.\.\.\$' >/dev/null 2>&1" ||
+    fail "Esc did not close the warning"
+sleep 12 # longer than the countdown would have run
+kill -0 "$app" 2>/dev/null || fail "the program ended after an abort"
+calls=$(manager_calls)
+! grep -q -E '"(PowerOff|Reboot)"' <<<"$calls" || fail "a request was made after an abort: $calls"
+[[ ! -s $home/data/Lullwick/LogFile.log ]] || fail "an aborted event was logged"
+kill "$app"
+wait "$app" 2>/dev/null || true

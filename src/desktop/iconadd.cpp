@@ -2,7 +2,8 @@
 
 #include "appinfo.h"
 
-IconAdd::IconAdd(QObject* parent) : Tray(parent)
+// The icon is a child, so that tests can find it and send it activations.
+IconAdd::IconAdd(QObject* parent) : Tray(parent), m_icon(this)
 {
     m_icon.setToolTip(QString::fromLatin1(AppTitle));
     connect(&m_icon, &QSystemTrayIcon::activated, this, &IconAdd::onActivated);

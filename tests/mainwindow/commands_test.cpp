@@ -1,0 +1,161 @@
+#include "desktop/paths.h"
+#include "mainwindow/form1.h"
+#include "schedule/schedulestore.h"
+#include "support/fakes.h"
+#include "support/mockclock.h"
+#include "support/tempenvironment.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class CommandsTest : public ::testing::Test {
+protected:
+    std::unique_ptr<Form1> newForm() { return std::make_unique<Form1>(Form1Services{tray, startup, power, sound}); }
+    template <typename T> T* child(const char* name) const { return form->findChild<T*>(QLatin1String(name)); }
+    void click(const char* name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
+    void pick(const char* selector, const char* item) { child<QComboBox>(selector)->setCurrentText(QLatin1String(item)); }
+    void select(int row)
+    {
+        auto* table = child<QTreeView>("mainListview");
+        table->setCurrentIndex(table->model()->index(row, 0));
+    }
+    QStringList times() const
+    {
+        QStringList result;
+        for (int p = 0; p < form->schedule().count(); ++p)
+            result << form->schedule().cell(p, ScheduleList::TimeColumn);
+        return result;
+    }
+
+    TempEnvironment env;
+    MockClock clock{QDateTime(QDate(2026, 12, 8), QTime(9, 0, 0))};
+    FakeTray tray;
+    FakeStartup startup;
+    FakePower power;
+    FakeSound sound;
+    std::unique_ptr<Form1> form = newForm();
+};
+
+} // namespace
+
+TEST_F(CommandsTest, AddAppendsFromTheSelectorsAndDeleteRemovesTheSelectedEntry)
+{
+    ASSERT_TRUE(form->Form_Load());
+    click("Command3");
+    EXPECT_EQ(env.messages, QStringList{QStringLiteral("Nothing to Delete")});
+
+    pick("cmbHour", "11");
+    pick("CmbAMPM", "PM");
+    pick("CmbFrequency", "Weekly");
+    pick("CmbEvent", "Reboot");
+    click("Command1");
+    click("Command1");
+    pick("cmbHour", "01");
+    pick("CmbMinute", "05");
+    pick("CmbSecond", "09");
+    pick("CmbAMPM", "AM");
+    pick("CmbStatus", "Disabled");
+    click("Command1");
+    EXPECT_EQ(times(), (QStringList{"11:00:00 PM", "11:00:00 PM", "01:05:09 AM"}));
+    EXPECT_EQ(form->schedule().entry(0), form->schedule().entry(1)) << "a second Add repeats the entry";
+    EXPECT_EQ(form->schedule().entry(2), (ScheduleEntry{"12/8/2026 01:05:09 AM", "Disabled", "Weekly", "Reboot"}));
+    EXPECT_EQ(child<QComboBox>("CmbSecond")->currentText(), QStringLiteral("09")) << "the selectors keep their values";
+
+    // Rows but no selected row: Delete does nothing rather than guess.
+    child<QTreeView>("mainListview")->clearSelection();
+    click("Command3");
+    EXPECT_EQ(form->schedule().count(), 3);
+
+    select(0);
+    click("Command3");
+    EXPECT_EQ(times(), (QStringList{"11:00:00 PM", "01:05:09 AM"}));
+    select(1);
+    click("Command3");
+    select(0);
+    click("Command3");
+    EXPECT_EQ(form->schedule().count(), 0);
+    click("Command3");
+    EXPECT_EQ(env.messages, (QStringList{"Nothing to Delete", "Nothing to Delete"}));
+}
+
+TEST_F(CommandsTest, AFullScheduleRefusesAddSoNothingIsDroppedAtTheNextStart)
+{
+    ASSERT_TRUE(form->Form_Load());
+    for (int i = 0; i < MaxScheduleEntries; ++i)
+        click("Command1");
+    EXPECT_TRUE(env.messages.isEmpty());
+    click("Command1");
+    EXPECT_EQ(form->schedule().count(), MaxScheduleEntries);
+    ASSERT_EQ(env.messages.size(), 1);
+    EXPECT_TRUE(env.messages.first().contains(QStringLiteral("1000")));
+}
+
+TEST_F(CommandsTest, ExitSavesTheScheduleAndOptionsAndTheNextStartLoadsThem)
+{
+    ASSERT_TRUE(form->Form_Load());
+    pick("CmbFrequency", "Daily");
+    click("Command1");
+    pick("CmbEvent", "Logoff");
+    click("Command1");
+    child<QCheckBox>("EventSound")->setChecked(true);
+    child<QCheckBox>("AbortBtn")->setChecked(false);
+    child<QCheckBox>("StartMin")->setChecked(true);
+    child<QLineEdit>("CountTimer")->setText(QStringLiteral("12"));
+    const ScheduleEntry first = form->schedule().entry(0);
+    const ScheduleEntry second = form->schedule().entry(1);
+    click("Command4");
+    ASSERT_EQ(env.programEnds, 1);
+    form.reset();
+
+    startup.calls.clear();
+    form = newForm();
+    ASSERT_TRUE(form->Form_Load());
+    ASSERT_EQ(form->schedule().count(), 2);
+    EXPECT_EQ(form->schedule().entry(0), first);
+    EXPECT_EQ(form->schedule().entry(1), second);
+    EXPECT_TRUE(child<QCheckBox>("EventSound")->isChecked());
+    EXPECT_FALSE(child<QCheckBox>("AbortBtn")->isChecked());
+    EXPECT_TRUE(child<QCheckBox>("StartMin")->isChecked());
+    EXPECT_TRUE(child<QCheckBox>("LogFile")->isChecked());
+    EXPECT_EQ(child<QLineEdit>("CountTimer")->text(), QStringLiteral("12"));
+    EXPECT_TRUE(startup.calls.isEmpty()) << "a stored 1 leaves the box as it was and runs nothing";
+}
+
+TEST_F(CommandsTest, AStoredStartAtLoginOfZeroRemovesTheEntryAtStart)
+{
+    ASSERT_TRUE(form->Form_Load());
+    click("Command1");
+    child<QCheckBox>("Check1")->setChecked(false);
+    startup.calls.clear();
+    click("Command4");
+    EXPECT_EQ(startup.calls, QStringList{QStringLiteral("clear")});
+    form.reset();
+
+    startup.calls.clear();
+    form = newForm();
+    ASSERT_TRUE(form->Form_Load());
+    EXPECT_FALSE(child<QCheckBox>("Check1")->isChecked());
+    EXPECT_EQ(startup.calls, QStringList{QStringLiteral("clear")});
+}
+
+TEST_F(CommandsTest, AFailedSaveAtExitIsReportedAndTheProgramStays)
+{
+    ASSERT_TRUE(form->Form_Load());
+    click("Command1");
+    // A folder where the settings file should be: it cannot be replaced.
+    ASSERT_TRUE(QDir().mkpath(Paths::settingsFile()));
+    click("Command4");
+    EXPECT_EQ(env.programEnds, 0);
+    ASSERT_EQ(env.messages.size(), 1);
+    EXPECT_TRUE(env.messages.first().contains(QStringLiteral("Lullwick.ini")));
+    EXPECT_TRUE(tray.visible);
+}

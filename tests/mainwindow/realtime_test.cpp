@@ -1,0 +1,49 @@
+#include "desktop/clock.h"
+#include "execution/frmwarning.h"
+#include "mainwindow/form1.h"
+#include "schedule/timetext.h"
+#include "support/fakelogind.h"
+#include "support/fakes.h"
+#include "support/tempenvironment.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+// The program with its real timers, its real clock and its real power actions against a fake
+// logind: an entry two seconds ahead opens the warning, which with a countdown of 0 completes
+// with one power-off request.
+TEST(RealTime, EntryTwoSecondsAheadIsWarnedAboutAndCarriedOut)
+{
+    TempEnvironment env;
+    FakeLogind logind;
+    ASSERT_TRUE(logind.isRunning());
+    const auto power = createPowerActions();
+    FakeTray tray;
+    FakeStartup startup;
+    FakeSound sound;
+    Form1 form(Form1Services{tray, startup, *power, sound});
+    ASSERT_TRUE(form.Form_Load());
+    form.findChild<QLineEdit*>(QStringLiteral("CountTimer"))->setText(QStringLiteral("0"));
+
+    const QDateTime due = Clock::now().addSecs(2);
+    form.schedule().append({makeRecordText(due.date(), formatTimeText(due.time().msecsSinceStartOfDay() / 1000)),
+                            QStringLiteral("Enabled"), QStringLiteral("Once"), QStringLiteral("PowerOff")});
+
+    bool warned = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        warned = warned || qobject_cast<FrmWarning*>(QApplication::activeModalWidget());
+    });
+    watch.start(20);
+    QTRY_COMPARE_WITH_TIMEOUT(env.programEnds, 1, 10000);
+    EXPECT_TRUE(warned);
+    EXPECT_EQ(form.schedule().count(), 0);
+    const QList<FakeLogind::Call> calls = logind.calls();
+    ASSERT_EQ(calls.size(), 1);
+    EXPECT_EQ(calls.first().method, QStringLiteral("PowerOff"));
+    EXPECT_EQ(calls.first().args, QVariantList{false});
+}

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# A stand-in for the desktop's notification area on a private session bus: a
+# StatusNotifierWatcher (statusnotifierwatcher.py) that says a host is there, so that Qt shows
+# a QSystemTrayIcon as a StatusNotifierItem on that bus.
+#
+#   fake-trayhost.sh start [--owner PID] [DIR]
+#       Starts it and prints DBUS_SESSION_BUS_ADDRESS=<address> and FAKE_TRAYHOST_DIR=<DIR>.
+#   fake-trayhost.sh stop DIR
+#   fake-trayhost.sh run COMMAND [ARGS...]
+#       Runs COMMAND on a fresh fake, with those two variables set, then stops it; exits
+#       with COMMAND's status. The session bus is chosen when a program starts, so a Qt
+#       program under test is best started this way.
+#
+# Registrations are read with org.freedesktop.DBus.Mock.GetCalls on /StatusNotifierWatcher
+# (service org.kde.StatusNotifierWatcher).
+set -uo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=privatebus.sh
+. "$here/privatebus.sh"
+
+start() {
+    local owner=0
+    if [[ ${1:-} == --owner ]]; then
+        owner=$2
+        shift 2
+    fi
+    local dir=${1:-$(mktemp -d "${TMPDIR:-/tmp}/fake-trayhost.XXXXXX")}
+    privatebus_start "$dir" session "$owner" --session --template "$here/statusnotifierwatcher.py" || return 1
+    privatebus_wait_name "$dir" org.kde.StatusNotifierWatcher || {
+        privatebus_stop "$dir"
+        return 1
+    }
+    echo "DBUS_SESSION_BUS_ADDRESS=$(privatebus_address "$dir")"
+    echo "FAKE_TRAYHOST_DIR=$dir"
+}
+
+case ${1:-} in
+start)
+    shift
+    start "$@"
+    ;;
+stop)
+    [[ -n ${2:-} ]] || privatebus_fail "usage: $0 stop DIR" || exit 2
+    privatebus_stop "$2"
+    ;;
+run)
+    shift
+    [[ $# -gt 0 ]] || privatebus_fail "usage: $0 run COMMAND [ARGS...]" || exit 2
+    settings=$(start --owner $$) || exit 1
+    eval "$settings"
+    DBUS_SESSION_BUS_ADDRESS=$DBUS_SESSION_BUS_ADDRESS FAKE_TRAYHOST_DIR=$FAKE_TRAYHOST_DIR "$@"
+    status=$?
+    privatebus_stop "$FAKE_TRAYHOST_DIR"
+    exit $status
+    ;;
+*)
+    privatebus_fail "usage: $0 start [--owner PID] [DIR] | stop DIR | run COMMAND [ARGS...]"
+    exit 2
+    ;;
+esac

@@ -1,9 +1,54 @@
 #pragma once
-// LOCAL STUB - replaced by the store branch
+
 #include "schedulelist.h"
+
+#include <QString>
 #include <optional>
+
+// The most entries the store loads back; the main window refuses to add more.
 inline constexpr int MaxScheduleEntries = 1000;
-struct OptionValues { int EventSound = 0; int AbortBtn = 1; QString CountTimer = QStringLiteral("5"); int Check1 = 1; int LogFile = 1; int StartMin = 0; };
-struct StoredOptions { std::optional<int> EventSound, AbortBtn, Check1, LogFile, StartMin; std::optional<QString> CountTimer; };
-inline QString saveSchedule(const QString&, const ScheduleList&, const OptionValues&) { return {}; }
-inline StoredOptions loadSchedule(const QString&, ScheduleList&) { return {}; }
+
+// The six options of the Misc Settings tab as the main window's controls hold them: check
+// boxes as 0 (unchecked), 1 (checked) or 2, the countdown as the text of its box.
+struct OptionValues {
+    int EventSound = 0;
+    int AbortBtn = 1;
+    QString CountTimer = QStringLiteral("5");
+    int Check1 = 1;
+    int LogFile = 1;
+    int StartMin = 0;
+
+    friend bool operator==(const OptionValues&, const OptionValues&) = default;
+};
+
+// The options as a load found them; an option with no usable stored value is unset, and
+// its control keeps what it has.
+struct StoredOptions {
+    std::optional<int> EventSound;
+    std::optional<int> AbortBtn;
+    std::optional<int> Check1;
+    std::optional<int> LogFile;
+    std::optional<int> StartMin;
+    std::optional<QString> CountTimer;
+
+    friend bool operator==(const StoredOptions&, const StoredOptions&) = default;
+};
+
+// Writes the schedule and the options to the settings file at path: one section per entry,
+// "1" to "n", each with the keys SetTime, Status, Frequency, Event, Sound, AbortBtn,
+// CountTimer, Startup, LogFile, StartMin in this order. When section "1" holds a status the
+// earlier content is dropped first, so no section of a longer schedule survives; an empty
+// schedule then leaves an empty file. The file is replaced in one step, so a crash or a full
+// disk during a save leaves the old file or the new one.
+// Returns "" on success, otherwise a message naming the file and the system's reason (the
+// file is then as it was).
+QString saveSchedule(const QString& path, const ScheduleList& list, const OptionValues& options);
+
+// Appends the stored entries to list (empty, as at start) and returns the stored options.
+// Sections "1" to "1000" are read until the first without a status. Values are taken by
+// their position in the section, not by key name, into eleven slots that keep their texts
+// from section to section: slots 0 to 3 make the entry (record, status, frequency, event),
+// slots 4 to 9 the options, each only when not empty; the last section loaded decides. A
+// check box value that is no number or lies outside 0 to 2 leaves that option as it was.
+// Never fails: a missing or damaged file loads what can be read.
+StoredOptions loadSchedule(const QString& path, ScheduleList& list);

@@ -1,0 +1,324 @@
+#include "desktop/paths.h"
+#include "sampleschedules.h"
+#include "schedule/inistore.h"
+#include "schedule/schedulestore.h"
+#include "support/tempenvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& content)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(content), content.size());
+}
+
+// One stored section with the ten keys in their written order.
+QByteArray section(int number, const QString& record, const QByteArray& status = "Enabled",
+                   const QByteArray& options = "0\n1\n5\n1\n1\n0")
+{
+    const QList<QByteArray> optionValues = options.split('\n');
+    const char* keys[] = {"Sound", "AbortBtn", "CountTimer", "Startup", "LogFile", "StartMin"};
+    QByteArray text = "[" + QByteArray::number(number) + "]\nSetTime=" + record.toUtf8() +
+                      "\nStatus=" + status + "\nFrequency=Daily\nEvent=Shutdown\n";
+    for (qsizetype i = 0; i < optionValues.size(); ++i)
+        text += QByteArray(keys[i]) + "=" + optionValues[i] + "\n";
+    return text + "\n";
+}
+
+class ScheduleStore : public ::testing::Test {
+protected:
+    TempEnvironment env;
+    const QString path = Paths::settingsFile();
+    ScheduleList list;
+
+    StoredOptions load()
+    {
+        list.clear();
+        return loadSchedule(path, list);
+    }
+
+    void save(const std::vector<ScheduleEntry>& entries, const OptionValues& options = {})
+    {
+        ScheduleList source;
+        fillList(source, entries);
+        ASSERT_EQ(saveSchedule(path, source, options), "");
+    }
+};
+
+TEST_F(ScheduleStore, SchedulesAndOptionsRoundTrip)
+{
+    const auto entries = sampleEntries(25, 1);
+    const OptionValues options{2, 0, QStringLiteral("120"), 0, 2, 1};
+    save(entries, options);
+    EXPECT_EQ(load(), storedFrom(options));
+    EXPECT_EQ(entriesOf(list), entries);
+    EXPECT_EQ(list.rowCount(), 25);
+    EXPECT_EQ(list.cell(0, ScheduleList::TimeColumn), formatTimeText(3601));
+}
+
+TEST_F(ScheduleStore, WritesTenKeysPerEntryInOrder)
+{
+    save({{"3/7/2025 10:15:00 PM", "Disabled", "Weekly", "Reboot"},
+          {"3/8/2025 01:00:00 AM", "Enabled", "Once", "Logoff"}},
+         OptionValues{1, 0, QStringLiteral("15"), 0, 1, 1});
+    EXPECT_EQ(readAll(path),
+              QByteArray("[1]\nSetTime=3/7/2025 10:15:00 PM\nStatus=Disabled\nFrequency=Weekly\n"
+                         "Event=Reboot\nSound=1\nAbortBtn=0\nCountTimer=15\nStartup=0\nLogFile=1\n"
+                         "StartMin=1\n\n"
+                         "[2]\nSetTime=3/8/2025 01:00:00 AM\nStatus=Enabled\nFrequency=Once\n"
+                         "Event=Logoff\nSound=1\nAbortBtn=0\nCountTimer=15\nStartup=0\nLogFile=1\n"
+                         "StartMin=1\n"));
+}
+
+TEST_F(ScheduleStore, EmptyScheduleLeavesNothingStored)
+{
+    // Nothing stored before: an empty save creates no file.
+    ScheduleList empty;
+    EXPECT_EQ(saveSchedule(path, empty, OptionValues{}), "");
+    EXPECT_FALSE(QFile::exists(path));
+
+    save(sampleEntries(3, 0), sampleOptions(0));
+    ASSERT_EQ(saveSchedule(path, empty, sampleOptions(0)), "");
+    EXPECT_EQ(readAll(path), QByteArray());
+    EXPECT_EQ(load(), StoredOptions{});
+    EXPECT_EQ(list.count(), 0);
+}
+
+TEST_F(ScheduleStore, ShorterScheduleDropsLaterSections)
+{
+    save(sampleEntries(5, 0), sampleOptions(0));
+    save(sampleEntries(3, 1), sampleOptions(1));
+    IniStore store;
+    ASSERT_TRUE(store.load(path));
+    EXPECT_EQ(store.sections(), QStringList({"1", "2", "3"}));
+    EXPECT_EQ(load(), storedFrom(sampleOptions(1)));
+    EXPECT_EQ(entriesOf(list), sampleEntries(3, 1));
+}
+
+TEST_F(ScheduleStore, SaveKeepsOtherContentWhenTheFirstSectionHasNoStatus)
+{
+    // Only a stored status in section "1" marks a schedule to be replaced as a whole.
+    writeAll(path, "[1]\nSetTime=x\n\n[7]\nStatus=Enabled\n\n[other]\nk=v\n");
+    save(sampleEntries(2, 0));
+    IniStore store;
+    ASSERT_TRUE(store.load(path));
+    EXPECT_EQ(store.sections(), QStringList({"1", "7", "other", "2"}));
+    EXPECT_EQ(store.value("other", "k"), "v");
+    // Section "1" keeps its first key's place, then gets the rest in order.
+    ASSERT_EQ(store.pairs("1").size(), 10);
+    EXPECT_EQ(store.pairs("1")[1].key, "Status");
+
+    // With nothing to write and no stored status, the file is not touched at all.
+    writeAll(path, "[1]\nSetTime=x\nkeep this line\n");
+    ScheduleList empty;
+    EXPECT_EQ(saveSchedule(path, empty, OptionValues{}), "");
+    EXPECT_EQ(readAll(path), QByteArray("[1]\nSetTime=x\nkeep this line\n"));
+}
+
+TEST_F(ScheduleStore, LoadStopsAtTheFirstSectionWithoutStatus)
+{
+    writeAll(path, section(1, "1/2/2026 01:00:00 AM") +
+                       "[2]\nSetTime=1/3/2026 02:00:00 AM\nFrequency=Daily\n\n" +
+                       section(3, "1/4/2026 03:00:00 AM"));
+    load();
+    ASSERT_EQ(list.count(), 1);
+    EXPECT_EQ(list.record(0), "1/2/2026 01:00:00 AM");
+
+    // An empty status ends the schedule just like a missing one.
+    writeAll(path, section(1, "a") + section(2, "b", "") + section(3, "c"));
+    load();
+    EXPECT_EQ(list.count(), 1);
+
+    // So does a missing section "1".
+    writeAll(path, section(2, "b"));
+    EXPECT_EQ(load(), StoredOptions{});
+    EXPECT_EQ(list.count(), 0);
+}
+
+TEST_F(ScheduleStore, SectionWithoutOptionsKeepsTheEarlierOnes)
+{
+    const QByteArray onlyFour =
+        "[2]\nSetTime=1/3/2026 02:00:00 AM\nStatus=Disabled\nFrequency=Once\nEvent=Reboot\n\n";
+    writeAll(path, section(1, "1/2/2026 01:00:00 AM", "Enabled", "1\n0\n42\n0\n2\n1") + onlyFour);
+    EXPECT_EQ(load(), (StoredOptions{1, 0, 0, 2, 1, QStringLiteral("42")}));
+    ASSERT_EQ(list.count(), 2);
+    EXPECT_EQ(list.entry(1), (ScheduleEntry{"1/3/2026 02:00:00 AM", "Disabled", "Once", "Reboot"}));
+
+    // As the only section, it leaves every option unset, so the controls keep their defaults.
+    writeAll(path, "[1]\nSetTime=1/3/2026 02:00:00 AM\nStatus=Disabled\nFrequency=Once\nEvent=Reboot\n");
+    EXPECT_EQ(load(), StoredOptions{});
+    EXPECT_EQ(list.count(), 1);
+}
+
+TEST_F(ScheduleStore, LastSectionDecidesTheOptions)
+{
+    writeAll(path, section(1, "a", "Enabled", "1\n0\n10\n0\n0\n1") +
+                       section(2, "b", "Enabled", "0\n1\n20\n1\n1\n0"));
+    EXPECT_EQ(load(), (StoredOptions{0, 1, 1, 1, 0, QStringLiteral("20")}));
+}
+
+TEST_F(ScheduleStore, UnusableCheckBoxValuesLeaveTheOptionAsItWas)
+{
+    // Section 1 sets every option; section 2 holds values that are no check box value.
+    writeAll(path, section(1, "a", "Enabled", "1\n1\n9\n1\n1\n1") +
+                       section(2, "b", "Enabled", "abc\n3\n\n-1\n99999\n1x"));
+    EXPECT_EQ(load(), (StoredOptions{1, 1, 1, 1, 1, QStringLiteral("9")}));
+
+    // Numbers are read as numbers: blanks, signs, fractions rounded half to even.
+    writeAll(path, section(1, "a", "Enabled", " 2 \n+0\n5\n1.4\n0.5\n1.5"));
+    EXPECT_EQ(load(), (StoredOptions{2, 0, 1, 0, 2, QStringLiteral("5")}));
+}
+
+TEST_F(ScheduleStore, CountTimerLoadsUnchanged)
+{
+    writeAll(path, section(1, "a", "Enabled", "0\n1\nabc\n1\n1\n0"));
+    EXPECT_EQ(load().CountTimer, QStringLiteral("abc"));
+    writeAll(path, section(1, "a", "Enabled", "0\n1\n 007 \n1\n1\n0"));
+    EXPECT_EQ(load().CountTimer, QStringLiteral(" 007 "));
+}
+
+TEST_F(ScheduleStore, LoadsAtMostAThousandEntries)
+{
+    QByteArray text;
+    for (int i = 1; i <= 1001; ++i)
+        text += section(i, QStringLiteral("1/1/2026 %1").arg(formatTimeText(i)), "Enabled",
+                        i == 1001 ? "1\n0\n77\n0\n0\n1" : "0\n1\n5\n1\n1\n0");
+    writeAll(path, text);
+    EXPECT_EQ(load(), (StoredOptions{0, 1, 1, 1, 0, QStringLiteral("5")})); // section 1001 is not read
+    ASSERT_EQ(list.count(), MaxScheduleEntries);
+    EXPECT_EQ(list.rowCount(), MaxScheduleEntries);
+    EXPECT_EQ(list.record(999), QStringLiteral("1/1/2026 %1").arg(formatTimeText(1000)));
+
+    // The next save drops what was not loaded.
+    ASSERT_EQ(saveSchedule(path, list, OptionValues{}), "");
+    IniStore store;
+    ASSERT_TRUE(store.load(path));
+    EXPECT_EQ(store.sections().size(), MaxScheduleEntries);
+    EXPECT_FALSE(store.sections().contains("1001"));
+}
+
+TEST_F(ScheduleStore, AwkwardTextsRoundTrip)
+{
+    const std::vector<ScheduleEntry> entries{
+        {"back\\slash\\n", "Enabled", "a=b", "[x]"},
+        {"line\nfeed", "carriage\rreturn", "\r\n", "=="},
+        {QString::fromUtf8("3/7/2025 10:15:00 PM ünï"), QString::fromUtf8("Ä😀"), "[1]", "\\"},
+    };
+    const OptionValues options{0, 1, QStringLiteral("\\n\n[2]\r=x"), 1, 1, 0};
+    save(entries, options);
+    EXPECT_EQ(load(), storedFrom(options));
+    EXPECT_EQ(entriesOf(list), entries);
+    IniStore store;
+    ASSERT_TRUE(store.load(path));
+    EXPECT_EQ(store.sections(), QStringList({"1", "2", "3"}));
+}
+
+TEST_F(ScheduleStore, CrLfLineEndsLoad)
+{
+    QByteArray text = section(1, "1/2/2026 01:00:00 AM", "Enabled", "1\n0\n12\n0\n1\n1") +
+                      section(2, "1/3/2026 02:00:00 PM", "Disabled");
+    text.replace("\n", "\r\n");
+    writeAll(path, text);
+    EXPECT_EQ(load(), (StoredOptions{0, 1, 1, 1, 0, QStringLiteral("5")}));
+    ASSERT_EQ(list.count(), 2);
+    EXPECT_EQ(list.entry(1), (ScheduleEntry{"1/3/2026 02:00:00 PM", "Disabled", "Daily", "Shutdown"}));
+    EXPECT_EQ(list.cell(1, ScheduleList::TimeColumn), "02:00:00 PM");
+}
+
+TEST_F(ScheduleStore, ValuesAreTakenByPositionNotByName)
+{
+    // Keys renamed and reordered: the first value is the record, the second the status, ...
+    writeAll(path, "[1]\nEvent=1/2/2026 01:00:00 AM\nStatus=Enabled\nSetTime=Weekly\nx=Reboot\n"
+                   "a=1\nb=0\nc=33\nd=0\ne=2\nf=1\neleventh=0\ntwelfth=0\n\n"
+                   // Only "Status" is looked up by name, to see whether the section counts.
+                   "[2]\nStatus=Disabled\nSetTime=1/3/2026 02:00:00 AM\n");
+    EXPECT_EQ(load(), (StoredOptions{1, 0, 0, 2, 1, QStringLiteral("33")}));
+    ASSERT_EQ(list.count(), 2);
+    EXPECT_EQ(list.entry(0), (ScheduleEntry{"1/2/2026 01:00:00 AM", "Enabled", "Weekly", "Reboot"}));
+    // Section 2 fills slots 0 and 1 only; slots 2 and 3 keep section 1's texts.
+    EXPECT_EQ(list.entry(1), (ScheduleEntry{"Disabled", "1/3/2026 02:00:00 AM", "Weekly", "Reboot"}));
+}
+
+TEST_F(ScheduleStore, UnreadableRecordStillTakesItsPlace)
+{
+    writeAll(path, section(1, "1/2/2026 01:00:00 AM") + section(2, "not a date") +
+                       section(3, "1/4/2026 03:00:00 PM"));
+    load();
+    ASSERT_EQ(list.count(), 3);
+    EXPECT_EQ(list.record(1), "not a date");
+    EXPECT_EQ(list.cell(1, ScheduleList::TimeColumn), "");
+    EXPECT_EQ(list.cell(1, ScheduleList::StatusColumn), "Enabled");
+    EXPECT_EQ(list.cell(2, ScheduleList::TimeColumn), "03:00:00 PM");
+}
+
+TEST_F(ScheduleStore, MissingFileLoadsNothing)
+{
+    EXPECT_EQ(load(), StoredOptions{});
+    EXPECT_EQ(list.count(), 0);
+}
+
+TEST_F(ScheduleStore, SaveFailureReportsAndKeepsTheOldFile)
+{
+    // Tests run as root, which folder permissions do not stop; a file size limit stops
+    // everyone, as a full disk does. 50 entries fail while the new file is flushed at the
+    // end, 1000 entries while it is written.
+    save(sampleEntries(2, 0), sampleOptions(0));
+    const QByteArray before = readAll(path);
+    ASSERT_FALSE(before.isEmpty());
+    ASSERT_LT(before.size(), 4096);
+
+    for (const int count : {50, 1000}) {
+        SCOPED_TRACE(count);
+        rlimit saved{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 4096;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        ScheduleList big;
+        fillList(big, sampleEntries(count, 1));
+        const QString message = saveSchedule(path, big, sampleOptions(1));
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previousHandler);
+
+        EXPECT_TRUE(message.contains(QDir::toNativeSeparators(path))) << message.toStdString();
+        EXPECT_TRUE(message.contains(qt_error_string(EFBIG))) << message.toStdString();
+        EXPECT_EQ(readAll(path), before);
+        EXPECT_EQ(load(), storedFrom(sampleOptions(0)));
+        EXPECT_EQ(entriesOf(list), sampleEntries(2, 0));
+        // Nothing of the new file is left behind.
+        EXPECT_EQ(QFileInfo(path).dir().entryList(QDir::Files | QDir::Hidden),
+                  QStringList({QFileInfo(path).fileName()}));
+    }
+}
+
+TEST_F(ScheduleStore, SaveFailureWhereNoFolderCanBe)
+{
+    const QString configFolder = QFileInfo(QFileInfo(path).absolutePath()).absolutePath();
+    writeAll(configFolder + "/Lullwick", "a file in the settings folder's place");
+    ScheduleList one;
+    fillList(one, sampleEntries(1, 0));
+    const QString message = saveSchedule(path, one, OptionValues{});
+    EXPECT_TRUE(message.contains(QDir::toNativeSeparators(path))) << message.toStdString();
+    EXPECT_EQ(readAll(configFolder + "/Lullwick"), QByteArray("a file in the settings folder's place"));
+    EXPECT_EQ(load(), StoredOptions{});
+    EXPECT_EQ(list.count(), 0);
+}
+
+} // namespace

@@ -503,11 +503,15 @@ void Form1::LoadSettings()
 void Form1::timechecker_Timer()
 {
     const QDateTime now = Clock::now();
-    if (!m_dueEvent.isEmpty() && formatTimeText(now.time().msecsSinceStartOfDay() / 1000) == m_dueEvent.DueTime) {
+    const QDateTime second = now.addMSecs(-now.time().msec());
+    // An event the user aborted does not come back within its own second.
+    if (!m_dueEvent.isEmpty() && second != m_warnedAt &&
+        formatTimeText(now.time().msecsSinceStartOfDay() / 1000) == m_dueEvent.DueTime) {
         if (!runsToday(m_dueEvent, m_schedule, now.date()))
             return;
         RemoveTrayIcon();
         hide();
+        m_warnedAt = second;
         runWarning();
     }
     FindDueEntry();

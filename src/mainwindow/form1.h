@@ -116,6 +116,7 @@ private:
     bool m_activatedOnce = false;
     bool m_unloading = false;
     bool m_warningOpen = false;
+    QDateTime m_warnedAt; // the second in which the last warning opened
     SessionEndWatcher m_sessionEnd;
 
     QTabWidget* SSTab1 = nullptr;

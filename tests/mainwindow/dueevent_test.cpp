@@ -129,12 +129,19 @@ TEST_F(DueEventTest, FoundByOneTickAndOpenedByTheNextWithinTheSameSecondThenAbor
     EXPECT_TRUE(power.requests.empty());
     EXPECT_EQ(env.programEnds, 0);
 
-    // Aborted within its own second, the entry is found again; once the second has
-    // passed, it is not.
+    // Aborted within its own second, the entry is found again but not warned about again:
+    // an abort holds. Once the second has passed it is not found; the next day it runs.
+    EXPECT_EQ(form->dueEvent().Position, QStringLiteral("0"));
+    clock.advanceMs(100);
+    EXPECT_FALSE(tick());
     EXPECT_EQ(form->dueEvent().Position, QStringLiteral("0"));
     clock.advanceSeconds(1);
     EXPECT_FALSE(tick());
     EXPECT_TRUE(form->dueEvent().isEmpty());
+    runUntil(QDateTime(Monday.addDays(1), QTime(19, 30, 0)));
+    EXPECT_FALSE(tick());
+    clock.advanceMs(100);
+    EXPECT_TRUE(tick([](FrmWarning& w) { w.btnAbort_Click(); }));
 }
 
 TEST_F(DueEventTest, CountdownOfFiveShowsFourToZeroSoundsOnThreeAndOneThenCompletes)
@@ -173,9 +180,10 @@ TEST_F(DueEventTest, CountdownsOfZeroOneAndTwoCompleteOnTicksOneTwoTwo)
 {
     addEntry(QStringLiteral("07:30:00 PM"), QStringLiteral("Daily"));
     setOption("LogFile", false);
+    int day = 0;
     for (const auto& [count, ticks] : {std::pair{"0", 1}, std::pair{"1", 2}, std::pair{"2", 2}, std::pair{"2.5", 2},
                                        std::pair{"abc", 10}, std::pair{"-3", 10}}) {
-        runUntil(QDateTime(Monday, QTime(19, 30, 0)));
+        runUntil(QDateTime(Monday.addDays(day++), QTime(19, 30, 0)));
         setCount(QLatin1String(count));
         tick();
         clock.advanceMs(100);
@@ -183,7 +191,7 @@ TEST_F(DueEventTest, CountdownsOfZeroOneAndTwoCompleteOnTicksOneTwoTwo)
         const int endsBefore = env.programEnds;
         EXPECT_TRUE(tick([&](FrmWarning& warning) { captions = countDown(warning); })) << count;
         EXPECT_EQ(captions.size(), ticks) << count;
-        EXPECT_EQ(captions.last(), QStringLiteral("&Abort (0)")) << count;
+        EXPECT_EQ(captions.value(captions.size() - 1), QStringLiteral("&Abort (0)")) << count;
         EXPECT_EQ(env.programEnds, endsBefore + 1) << count;
     }
     EXPECT_EQ(sound.plays, 0) << "the sound option is off";
@@ -241,8 +249,9 @@ TEST_F(DueEventTest, AbortByClickEnterAndEscBringsEverythingBack)
         [](FrmWarning& w) { QTest::keyClick(&w, Qt::Key_Return); },
         [](FrmWarning& w) { QTest::keyClick(&w, Qt::Key_Escape); },
     };
+    int day = 0;
     for (const auto& abort : aborts) {
-        runUntil(QDateTime(Monday, QTime(19, 30, 0)));
+        runUntil(QDateTime(Monday.addDays(day++), QTime(19, 30, 0)));
         form->hide();
         tick();
         clock.advanceMs(100);

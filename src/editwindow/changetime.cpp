@@ -1,5 +1,7 @@
 #include "changetime.h"
 
+#include "scheduleselectors.h"
+
 #include "desktop/clock.h"
 #include "schedule/schedulelist.h"
 #include "schedule/timetext.h"
@@ -115,18 +117,8 @@ ChangeTime::ChangeTime(ScheduleList& schedule, QItemSelectionModel& selection, Q
 
 void ChangeTime::Form_Load()
 {
-    const auto fill = [](QComboBox* combo, const QStringList& items) {
-        combo->clear();
-        combo->addItems(items);
-        combo->setCurrentIndex(-1);
-    };
-    fill(cmbHour, Values::twoDigitNumbers(1, 12));
-    fill(CmbMinute, Values::twoDigitNumbers(0, 59));
-    fill(CmbSecond, Values::twoDigitNumbers(0, 59));
-    fill(CmbAMPM, Values::Meridiems);
-    fill(CmbStatus, Values::Statuses);
-    fill(CmbFrequency, Values::Frequencies);
-    fill(CmbEvent, Values::Events);
+    const ScheduleSelectors selectors{cmbHour, CmbMinute, CmbSecond, CmbAMPM, CmbStatus, CmbFrequency, CmbEvent};
+    selectors.fill(-1);
     cmbHour->setCurrentIndex(0);
     CmbMinute->setCurrentIndex(0);
     CmbSecond->setCurrentIndex(0);
@@ -162,11 +154,8 @@ void ChangeTime::Command1_Click()
         reject();
         return;
     }
-    const QString time = cmbHour->currentText() + QLatin1Char(':') + CmbMinute->currentText() +
-                         QLatin1Char(':') + CmbSecond->currentText() + QLatin1Char(' ') +
-                         CmbAMPM->currentText();
-    m_schedule.append({makeRecordText(Clock::now().date(), time), CmbStatus->currentText(),
-                       CmbFrequency->currentText(), CmbEvent->currentText()});
+    const ScheduleSelectors selectors{cmbHour, CmbMinute, CmbSecond, CmbAMPM, CmbStatus, CmbFrequency, CmbEvent};
+    m_schedule.append(selectors.entry(Clock::now().date()));
     m_schedule.removeAt(position);
     accept();
 }

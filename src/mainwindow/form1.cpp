@@ -7,6 +7,7 @@
 #include "desktop/programend.h"
 #include "desktop/startup.h"
 #include "desktop/tray.h"
+#include "editwindow/scheduleselectors.h"
 #include "editwindow/changetime.h"
 #include "logviewer/viewer.h"
 #include "schedule/numbertext.h"
@@ -248,7 +249,7 @@ bool Form1::Form_Load()
         showMessage(nullptr, tr("Program Already Running"));
         return false;
     }
-    fillSelectors();
+    selectors().fill(0);
     setSchedulerButtons(true);
     AddTrayIcon();
     LoadSettings();
@@ -257,20 +258,9 @@ bool Form1::Form_Load()
     return true;
 }
 
-void Form1::fillSelectors()
+ScheduleSelectors Form1::selectors() const
 {
-    const auto fill = [](QComboBox* combo, const QStringList& items) {
-        combo->clear();
-        combo->addItems(items);
-        combo->setCurrentIndex(0);
-    };
-    fill(cmbHour, Values::twoDigitNumbers(1, 12));
-    fill(CmbMinute, Values::twoDigitNumbers(0, 59));
-    fill(CmbSecond, Values::twoDigitNumbers(0, 59));
-    fill(CmbAMPM, Values::Meridiems);
-    fill(CmbStatus, Values::Statuses);
-    fill(CmbFrequency, Values::Frequencies);
-    fill(CmbEvent, Values::Events);
+    return {cmbHour, CmbMinute, CmbSecond, CmbAMPM, CmbStatus, CmbFrequency, CmbEvent};
 }
 
 void Form1::Form_Activate()
@@ -426,11 +416,7 @@ void Form1::Command1_Click()
         showMessage(this, tr("The schedule is full: it holds at most %1 entries.").arg(MaxScheduleEntries));
         return;
     }
-    const QString timeText = cmbHour->currentText() + QLatin1Char(':') + CmbMinute->currentText() +
-                             QLatin1Char(':') + CmbSecond->currentText() + QLatin1Char(' ') +
-                             CmbAMPM->currentText();
-    m_schedule.append({makeRecordText(Clock::now().date(), timeText), CmbStatus->currentText(),
-                       CmbFrequency->currentText(), CmbEvent->currentText()});
+    m_schedule.append(selectors().entry(Clock::now().date()));
 }
 
 void Form1::Command2_Click()

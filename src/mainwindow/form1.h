@@ -18,6 +18,7 @@ class QPushButton;
 class QTabWidget;
 class QTreeView;
 class PowerActions;
+struct ScheduleSelectors;
 class StartupRegistration;
 class Tray;
 class WarningSound;
@@ -95,7 +96,7 @@ private:
     void buildScheduleTab(QWidget* page, int pageTop);
     void buildMiscTab(QWidget* page, int pageTop);
     void buildAboutTab(QWidget* page, int pageTop);
-    void fillSelectors();
+    ScheduleSelectors selectors() const;
     void setSchedulerButtons(bool started);
     void setStateIcon(AppIcon icon);
     void RemoveTrayIcon();

@@ -1,9 +1,6 @@
+#include "support/formharness.h"
 #include "editwindow/changetime.h"
-#include "mainwindow/form1.h"
-#include "support/fakes.h"
-#include "support/mockclock.h"
 #include "support/modaldriver.h"
-#include "support/tempenvironment.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -23,7 +20,7 @@ ScheduleEntry entry(const QString& time, const QString& status = QStringLiteral(
     return {QStringLiteral("11/2/2026 ") + time, status, frequency, event};
 }
 
-template <typename T> T* child(QWidget* window, const char* name)
+template <typename T> T* childOf(QWidget* window, const char* name)
 {
     T* widget = window->findChild<T*>(QLatin1String(name));
     EXPECT_NE(widget, nullptr) << name;
@@ -32,12 +29,12 @@ template <typename T> T* child(QWidget* window, const char* name)
 
 QComboBox* combo(QWidget* window, const char* name)
 {
-    return child<QComboBox>(window, name);
+    return childOf<QComboBox>(window, name);
 }
 
 QPushButton* button(QWidget* window, const char* name)
 {
-    return child<QPushButton>(window, name);
+    return childOf<QPushButton>(window, name);
 }
 
 // Keys go where the user's keyboard would send them: to the focused control.
@@ -60,7 +57,7 @@ struct Shown {
     int eventIndex = -2;
 };
 
-class ChangeTimeTest : public ::testing::Test {
+class ChangeTimeTest : public ::testing::Test, protected FormHarness {
 protected:
     void SetUp() override
     {
@@ -115,13 +112,6 @@ protected:
         return shown;
     }
 
-    TempEnvironment env;
-    MockClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 0, 0))};
-    FakeTray tray;
-    FakeStartup startup;
-    FakePower power;
-    FakeSound sound;
-    std::unique_ptr<Form1> form = std::make_unique<Form1>(Form1Services{tray, startup, power, sound});
     QTreeView* table = nullptr;
 };
 
@@ -140,7 +130,7 @@ TEST_F(ChangeTimeTest, LooksAsDesignedWithNothingClippedAndEveryControlNamed)
         const QPoint offCentre = window->geometry().center() - form->geometry().center();
         EXPECT_LE(offCentre.manhattanLength(), 4) << "centred over the main window";
 
-        auto* frame = child<QGroupBox>(window, "Frame1");
+        auto* frame = childOf<QGroupBox>(window, "Frame1");
         EXPECT_EQ(frame->title(), QStringLiteral("Edit Settings"));
         const std::pair<const char*, QStringList> selectors[] = {
             {"cmbHour", Values::twoDigitNumbers(1, 12)},
@@ -165,13 +155,13 @@ TEST_F(ChangeTimeTest, LooksAsDesignedWithNothingClippedAndEveryControlNamed)
             {"Label5", "CmbAMPM"},     {"Label6", "CmbStatus"}, {"Label8", "CmbEvent"},
             {"Label7", "CmbFrequency"}};
         for (const auto& [labelName, comboName] : labels) {
-            QLabel* label = child<QLabel>(window, labelName);
+            QLabel* label = childOf<QLabel>(window, labelName);
             ASSERT_NE(label, nullptr);
             EXPECT_TRUE(label->font().bold()) << labelName;
             EXPECT_EQ(label->buddy(), combo(window, comboName)) << labelName;
         }
-        EXPECT_EQ(child<QLabel>(window, "Label1")->text(), QStringLiteral("Seconds"));
-        EXPECT_EQ(child<QLabel>(window, "Label7")->text(), QStringLiteral("Frequency"));
+        EXPECT_EQ(childOf<QLabel>(window, "Label1")->text(), QStringLiteral("Seconds"));
+        EXPECT_EQ(childOf<QLabel>(window, "Label7")->text(), QStringLiteral("Frequency"));
         EXPECT_EQ(button(window, "Command1")->text(), QStringLiteral("Save"));
         EXPECT_EQ(button(window, "Command2")->text(), QStringLiteral("Cancel"));
 

@@ -1,10 +1,7 @@
+#include "support/formharness.h"
 #include "desktop/paths.h"
 #include "logviewer/viewer.h"
-#include "mainwindow/form1.h"
-#include "support/fakes.h"
-#include "support/mockclock.h"
 #include "support/modaldriver.h"
-#include "support/tempenvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,7 +26,7 @@ struct Seen {
     QStringList lines; // as the text box shows them
 };
 
-class ViewerTest : public ::testing::Test {
+class ViewerTest : public ::testing::Test, protected FormHarness {
 protected:
     void SetUp() override
     {
@@ -77,13 +74,6 @@ protected:
         return seen;
     }
 
-    TempEnvironment env;
-    MockClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 0, 0))};
-    FakeTray tray;
-    FakeStartup startup;
-    FakePower power;
-    FakeSound sound;
-    std::unique_ptr<Form1> form = std::make_unique<Form1>(Form1Services{tray, startup, power, sound});
 };
 
 } // namespace

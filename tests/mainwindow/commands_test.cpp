@@ -1,9 +1,6 @@
+#include "support/formharness.h"
 #include "desktop/paths.h"
-#include "mainwindow/form1.h"
 #include "schedule/schedulestore.h"
-#include "support/fakes.h"
-#include "support/mockclock.h"
-#include "support/tempenvironment.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -17,10 +14,10 @@
 
 namespace {
 
-class CommandsTest : public ::testing::Test {
+class CommandsTest : public ::testing::Test, protected FormHarness {
 protected:
-    std::unique_ptr<Form1> newForm() { return std::make_unique<Form1>(Form1Services{tray, startup, power, sound}); }
-    template <typename T> T* child(const char* name) const { return form->findChild<T*>(QLatin1String(name)); }
+    CommandsTest() : FormHarness(QDateTime(QDate(2026, 12, 8), QTime(9, 0, 0))) {}
+
     void click(const char* name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
     void pick(const char* selector, const char* item) { child<QComboBox>(selector)->setCurrentText(QLatin1String(item)); }
     void select(int row)
@@ -36,13 +33,6 @@ protected:
         return result;
     }
 
-    TempEnvironment env;
-    MockClock clock{QDateTime(QDate(2026, 12, 8), QTime(9, 0, 0))};
-    FakeTray tray;
-    FakeStartup startup;
-    FakePower power;
-    FakeSound sound;
-    std::unique_ptr<Form1> form = newForm();
 };
 
 } // namespace

@@ -1,10 +1,7 @@
+#include "support/formharness.h"
 #include "desktop/paths.h"
 #include "execution/frmwarning.h"
-#include "mainwindow/form1.h"
 #include "schedule/schedulestore.h"
-#include "support/fakes.h"
-#include "support/mockclock.h"
-#include "support/tempenvironment.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,11 +21,12 @@ namespace {
 const QDate Saturday(2026, 12, 5);
 const QDate Monday(2026, 12, 7);
 
-class DueEventTest : public ::testing::Test {
+class DueEventTest : public ::testing::Test, protected FormHarness {
 protected:
+    DueEventTest() : FormHarness(QDateTime(Monday, QTime(19, 30, 0))) {}
+
     void SetUp() override { ASSERT_TRUE(form->Form_Load()); }
 
-    template <typename T> T* child(const char* name) const { return form->findChild<T*>(QLatin1String(name)); }
 
     void addEntry(const QString& time, const QString& frequency, const QString& event = QStringLiteral("Shutdown"),
                   const QString& status = QStringLiteral("Enabled"), const QDate& made = Monday)
@@ -92,13 +90,6 @@ protected:
         bool checking = true;
     } seenWhileOpen;
 
-    TempEnvironment env;
-    MockClock clock{QDateTime(Monday, QTime(19, 30, 0))};
-    FakeTray tray;
-    FakeStartup startup;
-    FakePower power;
-    FakeSound sound;
-    std::unique_ptr<Form1> form = std::make_unique<Form1>(Form1Services{tray, startup, power, sound});
 };
 
 } // namespace

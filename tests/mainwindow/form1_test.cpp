@@ -1,9 +1,6 @@
+#include "support/formharness.h"
 #include "desktop/appicons.h"
 #include "desktop/paths.h"
-#include "mainwindow/form1.h"
-#include "support/fakes.h"
-#include "support/mockclock.h"
-#include "support/tempenvironment.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,14 +22,8 @@
 
 namespace {
 
-class Form1Test : public ::testing::Test {
+class Form1Test : public ::testing::Test, protected FormHarness {
 protected:
-    template <typename T> T* child(const char* name) const
-    {
-        T* widget = form->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
     QImage iconImage(AppIcon icon) const { return appIcon(icon).pixmap(16).toImage(); }
     void click(const char* button) { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
     void leaveCountTimer(const QString& text)
@@ -43,13 +34,6 @@ protected:
         QCoreApplication::sendEvent(box, &out);
     }
 
-    TempEnvironment env;
-    MockClock clock{QDateTime(QDate(2026, 12, 7), QTime(9, 0, 0))};
-    FakeTray tray;
-    FakeStartup startup;
-    FakePower power;
-    FakeSound sound;
-    std::unique_ptr<Form1> form = std::make_unique<Form1>(Form1Services{tray, startup, power, sound});
 };
 
 } // namespace

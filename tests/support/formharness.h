@@ -1,0 +1,26 @@
+#pragma once
+
+#include "mainwindow/form1.h"
+#include "support/fakes.h"
+#include "support/mockclock.h"
+#include "support/tempenvironment.h"
+
+#include <memory>
+
+// A main window on fakes, in a temporary home, with a clock the test sets: where the window
+// tests start from. The window is created but not loaded.
+class FormHarness {
+protected:
+    explicit FormHarness(const QDateTime& start = QDateTime(QDate(2026, 12, 7), QTime(9, 0, 0))) : clock(start) {}
+
+    std::unique_ptr<Form1> newForm() { return std::make_unique<Form1>(Form1Services{tray, startup, power, sound}); }
+    template <typename T> T* child(const char* name) const { return form->findChild<T*>(QLatin1String(name)); }
+
+    TempEnvironment env;
+    MockClock clock;
+    FakeTray tray;
+    FakeStartup startup;
+    FakePower power;
+    FakeSound sound;
+    std::unique_ptr<Form1> form = newForm();
+};

@@ -489,7 +489,7 @@ void Form1::LoadSettings()
 void Form1::timechecker_Timer()
 {
     const QDateTime now = Clock::now();
-    const QDateTime second = now.addMSecs(-now.time().msec());
+    const qint64 second = now.toSecsSinceEpoch();
     // An event the user aborted does not come back within its own second.
     if (!m_dueEvent.isEmpty() && second != m_warnedAt &&
         formatTimeText(now.time().msecsSinceStartOfDay() / 1000) == m_dueEvent.DueTime) {
@@ -499,8 +499,10 @@ void Form1::timechecker_Timer()
         hide();
         m_warnedAt = second;
         runWarning();
+        FindDueEntry(); // at the time the warning closed
+        return;
     }
-    FindDueEntry();
+    m_dueEvent = ::FindDueEntry(m_schedule, now);
 }
 
 void Form1::runWarning()

@@ -117,7 +117,7 @@ private:
     bool m_activatedOnce = false;
     bool m_unloading = false;
     bool m_warningOpen = false;
-    QDateTime m_warnedAt; // the second in which the last warning opened
+    qint64 m_warnedAt = -1; // the second (since the epoch) in which the last warning opened
     SessionEndWatcher m_sessionEnd;
 
     QTabWidget* SSTab1 = nullptr;

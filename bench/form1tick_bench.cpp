@@ -1,0 +1,58 @@
+#include "desktop/startup.h"
+#include "desktop/tray.h"
+#include "execution/shutdown.h"
+#include "execution/sound.h"
+#include "mainwindow/form1.h"
+#include "schedule/timetext.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct NoTray final : Tray {
+    bool isAvailable() const override { return true; }
+    void AddTrayIcon(const QIcon&) override {}
+    void RemoveTrayIcon() override {}
+};
+struct NoStartup final : StartupRegistration {
+    QString SetStartupEntry() override { return {}; }
+    QString ClearStartupEntry() override { return {}; }
+};
+struct NoPower final : PowerActions {
+    QString RequestExitWindows(int) override { return QStringLiteral("not here"); }
+};
+struct NoSound final : WarningSound {
+    void play(const QString&) override {}
+};
+
+} // namespace
+
+// One tick of the main window's check timer as the running program makes it: the real clock,
+// the due test and the scan, over a schedule where nothing falls due.
+static void BM_Form1Tick(benchmark::State& state)
+{
+    NoTray tray;
+    NoStartup startup;
+    NoPower power;
+    NoSound sound;
+    Form1 form(Form1Services{tray, startup, power, sound});
+    const int entries = static_cast<int>(state.range(0));
+    for (int i = 0; i < entries; ++i)
+        form.schedule().append({makeRecordText(QDate(2026, 12, 1), formatTimeText(i % 2 ? 0 : 1)),
+                                QStringLiteral("Enabled"), QStringLiteral("Daily"), QStringLiteral("Shutdown")});
+    for (auto _ : state)
+        form.timechecker_Timer();
+    state.SetLabel(std::to_string(entries) + " entries");
+}
+BENCHMARK(BM_Form1Tick)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

@@ -6,7 +6,6 @@
 #include "schedule/timetext.h"
 
 #include <QApplication>
-
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -41,7 +40,8 @@ static void BM_Form1Tick(benchmark::State& state)
     const int entries = static_cast<int>(state.range(0));
     for (int i = 0; i < entries; ++i)
         form.schedule().append({makeRecordText(QDate(2026, 12, 1), formatTimeText(i % 2 ? 0 : 1)),
-                                QStringLiteral("Enabled"), QStringLiteral("Daily"), QStringLiteral("Shutdown")});
+                                QStringLiteral("Enabled"), QStringLiteral("Daily"),
+                                QStringLiteral("Shutdown")});
     for (auto _ : state)
         form.timechecker_Timer();
     state.SetLabel(std::to_string(entries) + " entries");

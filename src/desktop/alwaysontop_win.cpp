@@ -1,5 +1,4 @@
 #include "alwaysontop.h"
-
 #include "win32/alwaysontop.h"
 
 #include <QWidget>

@@ -1,6 +1,5 @@
-#include "paths.h"
-
 #include "appinfo.h"
+#include "paths.h"
 
 #include <QStandardPaths>
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <memory>
 
 // Makes the desktop start the program when the user logs in, or stops it from doing so.

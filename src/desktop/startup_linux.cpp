@@ -1,7 +1,6 @@
-#include "startup.h"
-
 #include "appinfo.h"
 #include "paths.h"
+#include "startup.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -36,16 +35,16 @@ public:
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly))
             return failure(path, file.errorString());
-        const QString entry = QStringLiteral("[Desktop Entry]\n"
-                                             "Type=Application\n"
-                                             "Name=%1\n"
-                                             "Comment=Shut down or restart the computer on schedule\n"
-                                             "Exec=%2\n"
-                                             "Icon=lullwick\n"
-                                             "Terminal=false\n"
-                                             "X-GNOME-Autostart-enabled=true\n")
-                                  .arg(QLatin1String(AppTitle),
-                                       quotedExecArgument(QCoreApplication::applicationFilePath()));
+        const QString entry =
+            QStringLiteral("[Desktop Entry]\n"
+                           "Type=Application\n"
+                           "Name=%1\n"
+                           "Comment=Shut down or restart the computer on schedule\n"
+                           "Exec=%2\n"
+                           "Icon=lullwick\n"
+                           "Terminal=false\n"
+                           "X-GNOME-Autostart-enabled=true\n")
+                .arg(QLatin1String(AppTitle), quotedExecArgument(QCoreApplication::applicationFilePath()));
         file.write(entry.toUtf8());
         if (!file.commit())
             return failure(path, file.errorString());

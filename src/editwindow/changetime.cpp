@@ -1,10 +1,9 @@
 #include "changetime.h"
 
-#include "scheduleselectors.h"
-
 #include "desktop/clock.h"
 #include "schedule/schedulelist.h"
 #include "schedule/timetext.h"
+#include "scheduleselectors.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -117,7 +116,8 @@ ChangeTime::ChangeTime(ScheduleList& schedule, QItemSelectionModel& selection, Q
 
 void ChangeTime::Form_Load()
 {
-    const ScheduleSelectors selectors{cmbHour, CmbMinute, CmbSecond, CmbAMPM, CmbStatus, CmbFrequency, CmbEvent};
+    const ScheduleSelectors selectors{cmbHour,   CmbMinute,    CmbSecond, CmbAMPM,
+                                      CmbStatus, CmbFrequency, CmbEvent};
     selectors.fill(-1);
     cmbHour->setCurrentIndex(0);
     CmbMinute->setCurrentIndex(0);
@@ -154,7 +154,8 @@ void ChangeTime::Command1_Click()
         reject();
         return;
     }
-    const ScheduleSelectors selectors{cmbHour, CmbMinute, CmbSecond, CmbAMPM, CmbStatus, CmbFrequency, CmbEvent};
+    const ScheduleSelectors selectors{cmbHour,   CmbMinute,    CmbSecond, CmbAMPM,
+                                      CmbStatus, CmbFrequency, CmbEvent};
     m_schedule.append(selectors.entry(Clock::now().date()));
     m_schedule.removeAt(position);
     accept();

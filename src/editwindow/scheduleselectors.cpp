@@ -22,8 +22,9 @@ void ScheduleSelectors::fill(int shownIndex) const
 
 ScheduleEntry ScheduleSelectors::entry(const QDate& today) const
 {
-    const QString timeText = cmbHour->currentText() + QLatin1Char(':') + CmbMinute->currentText() + QLatin1Char(':') +
-                             CmbSecond->currentText() + QLatin1Char(' ') + CmbAMPM->currentText();
+    const QString timeText = cmbHour->currentText() + QLatin1Char(':') + CmbMinute->currentText() +
+                             QLatin1Char(':') + CmbSecond->currentText() + QLatin1Char(' ') +
+                             CmbAMPM->currentText();
     return {makeRecordText(today, timeText), CmbStatus->currentText(), CmbFrequency->currentText(),
             CmbEvent->currentText()};
 }

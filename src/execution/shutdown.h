@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <memory>
 
 // The power actions, named by the flags Windows gives them: 5 shut down, 4 log off,

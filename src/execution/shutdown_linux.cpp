@@ -52,8 +52,8 @@ private:
     // Ends the login session this program runs in, with every process of it.
     static QString terminateOwnSession(QDBusConnection& bus)
     {
-        QDBusMessage find =
-            QDBusMessage::createMethodCall(Login1, ManagerPath, ManagerInterface, QStringLiteral("GetSessionByPID"));
+        QDBusMessage find = QDBusMessage::createMethodCall(Login1, ManagerPath, ManagerInterface,
+                                                           QStringLiteral("GetSessionByPID"));
         find << 0u; // this process
         const QDBusMessage found = bus.call(find, QDBus::Block, CallTimeoutMs);
         QString session = QStringLiteral("/org/freedesktop/login1/session/auto");

@@ -1,5 +1,4 @@
 #include "shutdown.h"
-
 #include "win32/exitwindows.h"
 
 namespace {
@@ -12,7 +11,8 @@ public:
         std::string reason;
         if (::RequestExitWindows(flags, reason) != 0)
             return {};
-        return reason.empty() ? QStringLiteral("Windows refused the request.") : QString::fromLocal8Bit(reason);
+        return reason.empty() ? QStringLiteral("Windows refused the request.")
+                              : QString::fromLocal8Bit(reason);
     }
 };
 

@@ -1,5 +1,4 @@
 #include "sound.h"
-
 #include "win32/playsound.h"
 
 #include <QDir>
@@ -8,7 +7,10 @@ namespace {
 
 class Win32WarningSound final : public WarningSound {
 protected:
-    void play(const QString& file) override { PlaySoundFile(QDir::toNativeSeparators(file).toLocal8Bit().toStdString()); }
+    void play(const QString& file) override
+    {
+        PlaySoundFile(QDir::toNativeSeparators(file).toLocal8Bit().toStdString());
+    }
 };
 
 } // namespace

@@ -7,8 +7,8 @@
 #include "desktop/programend.h"
 #include "desktop/startup.h"
 #include "desktop/tray.h"
-#include "editwindow/scheduleselectors.h"
 #include "editwindow/changetime.h"
+#include "editwindow/scheduleselectors.h"
 #include "logviewer/viewer.h"
 #include "schedule/numbertext.h"
 #include "schedule/schedulestore.h"
@@ -57,10 +57,10 @@ void setCheckValue(QCheckBox* box, int value)
     box->setCheckState(value == 0 ? Qt::Unchecked : value == 1 ? Qt::Checked : Qt::PartiallyChecked);
 }
 
-const QString AboutText =
-    QStringLiteral("Shut down, power off, reboot or log off computer at scheduled time."
-                   "Warning sound and countdown during any scheduled Event. Log file to keep track of all the "
-                   "events.\n\nWritten by the Lullwick developers. Your feedback is always welcome");
+const QString AboutText = QStringLiteral(
+    "Shut down, power off, reboot or log off computer at scheduled time."
+    "Warning sound and countdown during any scheduled Event. Log file to keep track of all the "
+    "events.\n\nWritten by the Lullwick developers. Your feedback is always welcome");
 
 } // namespace
 
@@ -121,7 +121,8 @@ void Form1::buildScheduleTab(QWidget* page, int pageTop)
     mainListview->setSelectionMode(QAbstractItemView::SingleSelection);
     mainListview->header()->setSectionsMovable(false);
     mainListview->header()->setStretchLastSection(false);
-    const int columnWidth = (mainListview->width() - 2 * mainListview->frameWidth() - 4) / ScheduleList::ColumnCount;
+    const int columnWidth =
+        (mainListview->width() - 2 * mainListview->frameWidth() - 4) / ScheduleList::ColumnCount;
     for (int column = 0; column < ScheduleList::ColumnCount; ++column)
         mainListview->setColumnWidth(column, columnWidth);
     mainListview->viewport()->installEventFilter(this);

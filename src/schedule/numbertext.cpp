@@ -1,7 +1,6 @@
 #include "numbertext.h"
 
 #include <QLocale>
-
 #include <cmath>
 
 namespace {

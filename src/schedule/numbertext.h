@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QStringView>
-
 #include <optional>
 
 // Reads text as a decimal number: optional blanks, an optional sign, digits with an

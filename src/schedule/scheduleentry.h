@@ -16,10 +16,10 @@ struct ScheduleEntry {
 // The value sets of the selectors, in the order they offer them.
 namespace Values {
 inline const QStringList Statuses{QStringLiteral("Enabled"), QStringLiteral("Disabled")};
-inline const QStringList Frequencies{QStringLiteral("Once"), QStringLiteral("Daily"), QStringLiteral("WeekDays"),
-                                     QStringLiteral("Weekly")};
-inline const QStringList Events{QStringLiteral("Shutdown"), QStringLiteral("Logoff"), QStringLiteral("Reboot"),
-                                QStringLiteral("PowerOff")};
+inline const QStringList Frequencies{QStringLiteral("Once"), QStringLiteral("Daily"),
+                                     QStringLiteral("WeekDays"), QStringLiteral("Weekly")};
+inline const QStringList Events{QStringLiteral("Shutdown"), QStringLiteral("Logoff"),
+                                QStringLiteral("Reboot"), QStringLiteral("PowerOff")};
 inline const QStringList Meridiems{QStringLiteral("AM"), QStringLiteral("PM")};
 // "01".."12" for hours (from 1), "00".."59" for minutes and seconds (from 0).
 QStringList twoDigitNumbers(int from, int to);

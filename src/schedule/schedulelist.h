@@ -4,7 +4,6 @@
 
 #include <QAbstractTableModel>
 #include <QDate>
-
 #include <optional>
 #include <vector>
 

@@ -2,7 +2,6 @@
 
 #include <QDate>
 #include <QString>
-
 #include <optional>
 
 // The program's two text forms of a moment, written the same whatever the user's locale:

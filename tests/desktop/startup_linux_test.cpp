@@ -11,7 +11,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -30,7 +29,8 @@ QString validate(const QString& path)
     validator.start(QStringLiteral("desktop-file-validate"), {path});
     if (!validator.waitForFinished(20000))
         return QStringLiteral("desktop-file-validate did not run");
-    return QString::fromUtf8(validator.readAll()).trimmed() + (validator.exitCode() ? QStringLiteral(" (failed)") : QString());
+    return QString::fromUtf8(validator.readAll()).trimmed() +
+           (validator.exitCode() ? QStringLiteral(" (failed)") : QString());
 }
 
 } // namespace
@@ -54,7 +54,8 @@ TEST(XdgAutostart, CheckedAtExitWritesAValidEntryAndUncheckedRemovesIt)
         ASSERT_EQ(env.programEnds, 1);
     }
     const QString text = readAll(entry);
-    EXPECT_TRUE(text.contains(QStringLiteral("Exec=\"") + QCoreApplication::applicationFilePath() + QLatin1Char('"')))
+    EXPECT_TRUE(
+        text.contains(QStringLiteral("Exec=\"") + QCoreApplication::applicationFilePath() + QLatin1Char('"')))
         << text.toStdString();
     EXPECT_EQ(validate(entry), QString());
 

@@ -1,5 +1,5 @@
-#include "support/formharness.h"
 #include "editwindow/changetime.h"
+#include "support/formharness.h"
 #include "support/modaldriver.h"
 
 #include <QComboBox>

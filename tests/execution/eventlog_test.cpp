@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFile>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -40,7 +39,8 @@ TEST(EventLog, LinesAreQuotedWithLocaleTimeAndDateAndOnlyEverAppended)
 {
     TempEnvironment env;
     const QDateTime evening(QDate(2025, 3, 7), QTime(22, 15, 0));
-    EXPECT_EQ(eventLogLine(QStringLiteral("Reboot"), evening), QStringLiteral("\"Reboot at 10:15:00 PM on 3/7/2025\"\r\n"));
+    EXPECT_EQ(eventLogLine(QStringLiteral("Reboot"), evening),
+              QStringLiteral("\"Reboot at 10:15:00 PM on 3/7/2025\"\r\n"));
     EXPECT_EQ(eventLogLine(QStringLiteral("PowerOff"), QDateTime(QDate(2025, 12, 24), QTime(7, 0, 0))),
               QStringLiteral("\"PowerOff at 7:00:00 AM on 12/24/2025\"\r\n"));
 
@@ -79,13 +79,15 @@ TEST(CompleteEvent, EachKindMakesOneRequestAndUnknownKindsOrFrequenciesMakeNone)
         Host host;
         host.log = false;
         FakePower power;
-        CompleteEvent({QStringLiteral("07:30:00 PM"), QLatin1String(kind), QStringLiteral("Weekly"), QStringLiteral("0")},
+        CompleteEvent({QStringLiteral("07:30:00 PM"), QLatin1String(kind), QStringLiteral("Weekly"),
+                       QStringLiteral("0")},
                       host, power);
         EXPECT_EQ(power.requests, flags) << kind;
     }
     Host host;
     FakePower power;
-    CompleteEvent({QStringLiteral("07:30:00 PM"), QStringLiteral("Reboot"), QStringLiteral("Monthly"), QStringLiteral("0")},
+    CompleteEvent({QStringLiteral("07:30:00 PM"), QStringLiteral("Reboot"), QStringLiteral("Monthly"),
+                   QStringLiteral("0")},
                   host, power);
     EXPECT_TRUE(power.requests.empty());
     EXPECT_EQ(env.programEnds, 7) << "the program ends in every case";
@@ -98,8 +100,10 @@ TEST(CompleteEvent, OnceEntryIsRemovedAndSavedBeforeTheRequestAndPutBackWhenRefu
     Host host;
     host.log = false;
     for (const char* record : {"12/1/2026 07:29:00 PM", "12/1/2026 07:30:00 PM", "12/1/2026 07:31:00 PM"})
-        host.list.append({QLatin1String(record), QStringLiteral("Enabled"), QStringLiteral("Once"), QStringLiteral("Reboot")});
-    const DueEvent due{QStringLiteral("07:30:00 PM"), QStringLiteral("Reboot"), QStringLiteral("Once"), QStringLiteral("1")};
+        host.list.append({QLatin1String(record), QStringLiteral("Enabled"), QStringLiteral("Once"),
+                          QStringLiteral("Reboot")});
+    const DueEvent due{QStringLiteral("07:30:00 PM"), QStringLiteral("Reboot"), QStringLiteral("Once"),
+                       QStringLiteral("1")};
 
     // The refusing request sees the entry already gone and saved.
     class Checking final : public PowerActions {

@@ -1,6 +1,6 @@
-#include "support/formharness.h"
 #include "desktop/paths.h"
 #include "logviewer/viewer.h"
+#include "support/formharness.h"
 #include "support/modaldriver.h"
 
 #include <QDir>
@@ -73,7 +73,6 @@ protected:
             return std::nullopt;
         return seen;
     }
-
 };
 
 } // namespace

@@ -1,15 +1,14 @@
-#include "support/formharness.h"
 #include "desktop/paths.h"
 #include "schedule/schedulestore.h"
+#include "support/formharness.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeView>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -19,7 +18,10 @@ protected:
     CommandsTest() : FormHarness(QDateTime(QDate(2026, 12, 8), QTime(9, 0, 0))) {}
 
     void click(const char* name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
-    void pick(const char* selector, const char* item) { child<QComboBox>(selector)->setCurrentText(QLatin1String(item)); }
+    void pick(const char* selector, const char* item)
+    {
+        child<QComboBox>(selector)->setCurrentText(QLatin1String(item));
+    }
     void select(int row)
     {
         auto* table = child<QTreeView>("mainListview");
@@ -32,7 +34,6 @@ protected:
             result << form->schedule().cell(p, ScheduleList::TimeColumn);
         return result;
     }
-
 };
 
 } // namespace
@@ -57,8 +58,10 @@ TEST_F(CommandsTest, AddAppendsFromTheSelectorsAndDeleteRemovesTheSelectedEntry)
     click("Command1");
     EXPECT_EQ(times(), (QStringList{"11:00:00 PM", "11:00:00 PM", "01:05:09 AM"}));
     EXPECT_EQ(form->schedule().entry(0), form->schedule().entry(1)) << "a second Add repeats the entry";
-    EXPECT_EQ(form->schedule().entry(2), (ScheduleEntry{"12/8/2026 01:05:09 AM", "Disabled", "Weekly", "Reboot"}));
-    EXPECT_EQ(child<QComboBox>("CmbSecond")->currentText(), QStringLiteral("09")) << "the selectors keep their values";
+    EXPECT_EQ(form->schedule().entry(2),
+              (ScheduleEntry{"12/8/2026 01:05:09 AM", "Disabled", "Weekly", "Reboot"}));
+    EXPECT_EQ(child<QComboBox>("CmbSecond")->currentText(), QStringLiteral("09"))
+        << "the selectors keep their values";
 
     // Rows but no selected row: Delete does nothing rather than guess.
     child<QTreeView>("mainListview")->clearSelection();

@@ -1,7 +1,7 @@
-#include "support/formharness.h"
 #include "desktop/paths.h"
 #include "execution/frmwarning.h"
 #include "schedule/schedulestore.h"
+#include "support/formharness.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -11,10 +11,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -27,12 +25,13 @@ protected:
 
     void SetUp() override { ASSERT_TRUE(form->Form_Load()); }
 
-
-    void addEntry(const QString& time, const QString& frequency, const QString& event = QStringLiteral("Shutdown"),
+    void addEntry(const QString& time, const QString& frequency,
+                  const QString& event = QStringLiteral("Shutdown"),
                   const QString& status = QStringLiteral("Enabled"), const QDate& made = Monday)
     {
-        form->schedule().append({QStringLiteral("%1/%2/%3 %4").arg(made.month()).arg(made.day()).arg(made.year()).arg(time),
-                                 status, frequency, event});
+        form->schedule().append(
+            {QStringLiteral("%1/%2/%3 %4").arg(made.month()).arg(made.day()).arg(made.year()).arg(time),
+             status, frequency, event});
     }
     // Lets the clock run up to `when`, ticking once on the way, as the running timer would.
     void runUntil(const QDateTime& when)
@@ -89,7 +88,6 @@ protected:
         bool trayVisible = true;
         bool checking = true;
     } seenWhileOpen;
-
 };
 
 } // namespace
@@ -153,7 +151,8 @@ TEST_F(DueEventTest, CountdownOfFiveShowsFourToZeroSoundsOnThreeAndOneThenComple
             playsAfterTick.push_back(sound.plays);
             if (warning.isVisible()) {
                 const QColor colour = label->palette().color(QPalette::WindowText);
-                EXPECT_EQ(colour, sound.plays > (i ? playsAfterTick[i - 1] : 0) ? QColor(128, 0, 0) : QColor(Qt::black));
+                EXPECT_EQ(colour, sound.plays > (i ? playsAfterTick[i - 1] : 0) ? QColor(128, 0, 0)
+                                                                                : QColor(Qt::black));
             }
         }
     }));
@@ -172,8 +171,8 @@ TEST_F(DueEventTest, CountdownsOfZeroOneAndTwoCompleteOnTicksOneTwoTwo)
     addEntry(QStringLiteral("07:30:00 PM"), QStringLiteral("Daily"));
     setOption("LogFile", false);
     int day = 0;
-    for (const auto& [count, ticks] : {std::pair{"0", 1}, std::pair{"1", 2}, std::pair{"2", 2}, std::pair{"2.5", 2},
-                                       std::pair{"abc", 10}, std::pair{"-3", 10}}) {
+    for (const auto& [count, ticks] : {std::pair{"0", 1}, std::pair{"1", 2}, std::pair{"2", 2},
+                                       std::pair{"2.5", 2}, std::pair{"abc", 10}, std::pair{"-3", 10}}) {
         runUntil(QDateTime(Monday.addDays(day++), QTime(19, 30, 0)));
         setCount(QLatin1String(count));
         tick();
@@ -236,7 +235,9 @@ TEST_F(DueEventTest, AbortByClickEnterAndEscBringsEverythingBack)
 {
     addEntry(QStringLiteral("07:30:00 PM"), QStringLiteral("Daily"));
     const std::function<void(FrmWarning&)> aborts[] = {
-        [](FrmWarning& w) { QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("btnAbort")), Qt::LeftButton); },
+        [](FrmWarning& w) {
+            QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("btnAbort")), Qt::LeftButton);
+        },
         [](FrmWarning& w) { QTest::keyClick(&w, Qt::Key_Return); },
         [](FrmWarning& w) { QTest::keyClick(&w, Qt::Key_Escape); },
     };

@@ -1,6 +1,6 @@
-#include "support/formharness.h"
 #include "desktop/appicons.h"
 #include "desktop/paths.h"
+#include "support/formharness.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,10 +15,8 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeView>
-
-#include <gtest/gtest.h>
-
 #include <csignal>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -33,7 +31,6 @@ protected:
         QFocusEvent out(QEvent::FocusOut);
         QCoreApplication::sendEvent(box, &out);
     }
-
 };
 
 } // namespace
@@ -53,10 +50,13 @@ TEST_F(Form1Test, OpensAsTheClassicWindowWithNothingClipped)
     EXPECT_EQ(tabs->tabText(2), QStringLiteral("About"));
     EXPECT_EQ(tabs->currentIndex(), 1);
 
-    const std::pair<const char*, QStringList> selectors[] = {
-        {"cmbHour", {"01", "12"}},      {"CmbMinute", {"00", "59"}},         {"CmbSecond", {"00", "59"}},
-        {"CmbAMPM", {"AM", "PM"}},      {"CmbStatus", {"Enabled", "Disabled"}},
-        {"CmbFrequency", {"Once", "Weekly"}}, {"CmbEvent", {"Shutdown", "PowerOff"}}};
+    const std::pair<const char*, QStringList> selectors[] = {{"cmbHour", {"01", "12"}},
+                                                             {"CmbMinute", {"00", "59"}},
+                                                             {"CmbSecond", {"00", "59"}},
+                                                             {"CmbAMPM", {"AM", "PM"}},
+                                                             {"CmbStatus", {"Enabled", "Disabled"}},
+                                                             {"CmbFrequency", {"Once", "Weekly"}},
+                                                             {"CmbEvent", {"Shutdown", "PowerOff"}}};
     const int counts[] = {12, 60, 60, 2, 2, 4, 4};
     int left = -1;
     for (int i = 0; i < 7; ++i) {
@@ -86,7 +86,8 @@ TEST_F(Form1Test, OpensAsTheClassicWindowWithNothingClipped)
 
     EXPECT_TRUE(child<QLabel>("Label11")->text().startsWith(
         QStringLiteral("Shut down, power off, reboot or log off computer at scheduled time.Warning sound")));
-    EXPECT_TRUE(child<QLabel>("Label11")->text().endsWith(QStringLiteral(" Your feedback is always welcome")));
+    EXPECT_TRUE(
+        child<QLabel>("Label11")->text().endsWith(QStringLiteral(" Your feedback is always welcome")));
 
     // Every caption fits its control, so no text is cut off in the font the desktop gives.
     for (QWidget* widget : form->findChildren<QWidget*>()) {

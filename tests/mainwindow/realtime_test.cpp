@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
-
 #include <gtest/gtest.h>
 
 // The program with its real timers, its real clock and its real power actions against a fake
@@ -30,8 +29,9 @@ TEST(RealTime, EntryTwoSecondsAheadIsWarnedAboutAndCarriedOut)
     form.findChild<QLineEdit*>(QStringLiteral("CountTimer"))->setText(QStringLiteral("0"));
 
     const QDateTime due = Clock::now().addSecs(2);
-    form.schedule().append({makeRecordText(due.date(), formatTimeText(due.time().msecsSinceStartOfDay() / 1000)),
-                            QStringLiteral("Enabled"), QStringLiteral("Once"), QStringLiteral("PowerOff")});
+    form.schedule().append(
+        {makeRecordText(due.date(), formatTimeText(due.time().msecsSinceStartOfDay() / 1000)),
+         QStringLiteral("Enabled"), QStringLiteral("Once"), QStringLiteral("PowerOff")});
 
     bool warned = false;
     QTimer watch;

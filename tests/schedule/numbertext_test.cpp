@@ -1,7 +1,6 @@
 #include "schedule/numbertext.h"
 
 #include <QString>
-
 #include <gtest/gtest.h>
 
 TEST(NumberText, DecimalNumbersWithSignPointExponentAndBlanks)
@@ -14,7 +13,8 @@ TEST(NumberText, DecimalNumbersWithSignPointExponentAndBlanks)
     EXPECT_EQ(parseNumber(u"1e2"), 100.0);
     EXPECT_EQ(parseNumber(u"5."), 5.0);
     EXPECT_TRUE(parseNumber(u"1e999"));
-    for (const char16_t* notNumber : {u"", u" ", u"abc", u"1a", u".", u"-", u"1e", u"1e+", u"1,5", u"0x10", u"--1"})
+    for (const char16_t* notNumber :
+         {u"", u" ", u"abc", u"1a", u".", u"-", u"1e", u"1e+", u"1,5", u"0x10", u"--1"})
         EXPECT_FALSE(parseNumber(notNumber)) << QString::fromUtf16(notNumber).toStdString();
 }
 

@@ -89,8 +89,10 @@ TEST(SaveCrash, KilledSaveLeavesTheOldOrTheNewSchedule)
     // A kill in the instant between naming the finished temporary file and renaming it over
     // the settings file can leave that copy behind; nothing else may appear.
     const QString name = QFileInfo(path).fileName();
-    for (const QString& entry : QFileInfo(path).dir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
-        EXPECT_TRUE(entry == name || (entry.startsWith(name + QLatin1Char('.')) && entry.size() == name.size() + 7))
+    for (const QString& entry :
+         QFileInfo(path).dir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+        EXPECT_TRUE(entry == name ||
+                    (entry.startsWith(name + QLatin1Char('.')) && entry.size() == name.size() + 7))
             << entry.toStdString();
 }
 

@@ -62,7 +62,8 @@ TEST(ScheduleCheck, StatusMustBeExactlyEnabledAndUnreadableRecordsNeverFallDue)
 TEST(ScheduleCheck, DayTestsByFrequency)
 {
     ScheduleList list;
-    add(list, QStringLiteral("12/8/2026 07:30:00 PM"), QStringLiteral("Enabled"), QStringLiteral("Weekly")); // a Tuesday
+    add(list, QStringLiteral("12/8/2026 07:30:00 PM"), QStringLiteral("Enabled"),
+        QStringLiteral("Weekly")); // a Tuesday
     const DueEvent weekly{QStringLiteral("07:30:00 PM"), QStringLiteral("Shutdown"), QStringLiteral("Weekly"),
                           QStringLiteral("0")};
     EXPECT_TRUE(runsToday(weekly, list, Tuesday));

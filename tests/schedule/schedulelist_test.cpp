@@ -1,14 +1,14 @@
 #include "schedule/schedulelist.h"
 
 #include <QRandomGenerator>
-
 #include <gtest/gtest.h>
 
 namespace {
 
 ScheduleEntry entryAt(const QString& time, const QString& frequency = QStringLiteral("Daily"))
 {
-    return {QStringLiteral("12/6/2026 ") + time, QStringLiteral("Enabled"), frequency, QStringLiteral("Shutdown")};
+    return {QStringLiteral("12/6/2026 ") + time, QStringLiteral("Enabled"), frequency,
+            QStringLiteral("Shutdown")};
 }
 
 // The record list and the table are one: same count, and row p of the table shows the
@@ -23,7 +23,8 @@ void expectInStep(const ScheduleList& list, const std::vector<ScheduleEntry>& ex
         ASSERT_EQ(list.data(list.index(p, ScheduleList::StatusColumn)).toString(), expected[p].Status);
         ASSERT_EQ(list.data(list.index(p, ScheduleList::FrequencyColumn)).toString(), expected[p].Frequency);
         ASSERT_EQ(list.data(list.index(p, ScheduleList::EventColumn)).toString(), expected[p].Event);
-        ASSERT_EQ(list.data(list.index(p, ScheduleList::TimeColumn)).toString(), expected[p].SetTime.section(' ', 1));
+        ASSERT_EQ(list.data(list.index(p, ScheduleList::TimeColumn)).toString(),
+                  expected[p].SetTime.section(' ', 1));
     }
 }
 
@@ -37,11 +38,12 @@ TEST(ScheduleList, StaysInStepThroughAnySequenceOfAppendsAndRemovals)
     for (int step = 0; step < 2000; ++step) {
         if (expected.empty() || random.bounded(3) != 0) {
             const int second = static_cast<int>(random.bounded(86400));
-            const QString time = QStringLiteral("%1:%2:%3 %4")
-                                     .arg((second / 3600) % 12 == 0 ? 12 : (second / 3600) % 12, 2, 10, QLatin1Char('0'))
-                                     .arg(second / 60 % 60, 2, 10, QLatin1Char('0'))
-                                     .arg(second % 60, 2, 10, QLatin1Char('0'))
-                                     .arg(second < 43200 ? QStringLiteral("AM") : QStringLiteral("PM"));
+            const QString time =
+                QStringLiteral("%1:%2:%3 %4")
+                    .arg((second / 3600) % 12 == 0 ? 12 : (second / 3600) % 12, 2, 10, QLatin1Char('0'))
+                    .arg(second / 60 % 60, 2, 10, QLatin1Char('0'))
+                    .arg(second % 60, 2, 10, QLatin1Char('0'))
+                    .arg(second < 43200 ? QStringLiteral("AM") : QStringLiteral("PM"));
             list.append(entryAt(time));
             expected.push_back(entryAt(time));
         } else {

@@ -7,7 +7,6 @@
 
 #include <QImage>
 #include <QStringList>
-
 #include <vector>
 
 // A notification area that records what the program shows in it.

@@ -11,10 +11,19 @@
 // tests start from. The window is created but not loaded.
 class FormHarness {
 protected:
-    explicit FormHarness(const QDateTime& start = QDateTime(QDate(2026, 12, 7), QTime(9, 0, 0))) : clock(start) {}
+    explicit FormHarness(const QDateTime& start = QDateTime(QDate(2026, 12, 7), QTime(9, 0, 0)))
+        : clock(start)
+    {
+    }
 
-    std::unique_ptr<Form1> newForm() { return std::make_unique<Form1>(Form1Services{tray, startup, power, sound}); }
-    template <typename T> T* child(const char* name) const { return form->findChild<T*>(QLatin1String(name)); }
+    std::unique_ptr<Form1> newForm()
+    {
+        return std::make_unique<Form1>(Form1Services{tray, startup, power, sound});
+    }
+    template <typename T> T* child(const char* name) const
+    {
+        return form->findChild<T*>(QLatin1String(name));
+    }
 
     TempEnvironment env;
     MockClock clock;

@@ -4,7 +4,6 @@
 #include "desktop/programend.h"
 
 #include <QDir>
-
 #include <gtest/gtest.h>
 
 TempEnvironment::TempEnvironment()
@@ -13,7 +12,8 @@ TempEnvironment::TempEnvironment()
     const QString base = m_dir.path();
     for (const char* folder : {"config", "data", "runtime", "cwd"})
         QDir(base).mkpath(QLatin1String(folder));
-    QFile::setPermissions(base + QStringLiteral("/runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(base + QStringLiteral("/runtime"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("HOME", base.toUtf8());
     qputenv("XDG_CONFIG_HOME", (base + QStringLiteral("/config")).toUtf8());
     qputenv("XDG_DATA_HOME", (base + QStringLiteral("/data")).toUtf8());

@@ -3,7 +3,6 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-
 #include <functional>
 
 // Gives a test its own home: XDG config, data and runtime folders and the working folder

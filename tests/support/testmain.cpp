@@ -1,5 +1,4 @@
 #include <QApplication>
-
 #include <gtest/gtest.h>
 
 // Every test executable runs its cases inside one QApplication on the offscreen platform

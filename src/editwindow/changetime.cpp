@@ -1,5 +1,6 @@
 #include "changetime.h"
 
+#include "desktop/twips.h"
 #include "desktop/clock.h"
 #include "schedule/schedulelist.h"
 #include "schedule/timetext.h"
@@ -13,12 +14,6 @@
 #include <QPushButton>
 
 namespace {
-
-// The window is laid out in twips, 15 to a pixel.
-QRect twips(int left, int top, int width, int height)
-{
-    return {left / 15, top / 15, width / 15, height / 15};
-}
 
 // The number written by the two characters of `text` at `from` (counted from 0), or -1
 // when they are not two digits.

@@ -1,6 +1,7 @@
 #include "frmwarning.h"
 
 #include "desktop/alwaysontop.h"
+#include "desktop/twips.h"
 #include "schedule/numbertext.h"
 #include "sound.h"
 
@@ -24,7 +25,7 @@ FrmWarning::FrmWarning(WarningHost& host, const DueEvent& due, PowerActions& pow
     setObjectName(QStringLiteral("FrmWarning"));
     setWindowTitle(tr("Warning...."));
     setModal(true);
-    setFixedSize(3645 / 15, 1455 / 15);
+    setFixedSize(px(3645), px(1455));
 
     Label1 = new QLabel(tr("Computer is Going to Shutdown"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -32,11 +33,11 @@ FrmWarning::FrmWarning(WarningHost& host, const DueEvent& due, PowerActions& pow
     bold.setBold(true);
     Label1->setFont(bold);
     Label1->setAlignment(Qt::AlignCenter);
-    Label1->setGeometry(0, 240 / 15, width(), 375 / 15);
+    Label1->setGeometry(0, px(240), width(), px(375));
 
     btnAbort = new QPushButton(tr("&Abort"), this);
     btnAbort->setObjectName(QStringLiteral("btnAbort"));
-    btnAbort->setGeometry(1215 / 15, 960 / 15, 1215 / 15, 375 / 15);
+    btnAbort->setGeometry(twips(1215, 960, 1215, 375));
     btnAbort->setDefault(true);
     connect(btnAbort, &QPushButton::clicked, this, &FrmWarning::btnAbort_Click);
 

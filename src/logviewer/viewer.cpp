@@ -2,6 +2,7 @@
 
 #include "desktop/messagebox.h"
 #include "desktop/paths.h"
+#include "desktop/twips.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,11 +13,6 @@
 #include <QStringDecoder>
 
 namespace {
-
-QRect twips(int left, int top, int width, int height)
-{
-    return {left / 15, top / 15, width / 15, height / 15};
-}
 
 const QLatin1String LogFileName("logfile.log");
 

@@ -7,6 +7,7 @@
 #include "desktop/programend.h"
 #include "desktop/startup.h"
 #include "desktop/tray.h"
+#include "desktop/twips.h"
 #include "editwindow/changetime.h"
 #include "editwindow/scheduleselectors.h"
 #include "logviewer/viewer.h"
@@ -27,17 +28,6 @@
 #include <QTreeView>
 
 namespace {
-
-// The window's geometry is laid out in twips, 15 to a pixel.
-int px(int twips)
-{
-    return twips / 15;
-}
-
-QRect twips(int left, int top, int width, int height)
-{
-    return {px(left), px(top), px(width), px(height)};
-}
 
 int checkValue(const QCheckBox* box)
 {

@@ -64,28 +64,4 @@ start() {
     echo "FAKE_LOGIND_SESSION=$own_session"
 }
 
-case ${1:-} in
-start)
-    shift
-    start "$@"
-    ;;
-stop)
-    [[ -n ${2:-} ]] || privatebus_fail "usage: $0 stop DIR" || exit 2
-    privatebus_stop "$2"
-    ;;
-run)
-    shift
-    [[ $# -gt 0 ]] || privatebus_fail "usage: $0 run COMMAND [ARGS...]" || exit 2
-    settings=$(start --owner $$) || exit 1
-    eval "$settings"
-    DBUS_SYSTEM_BUS_ADDRESS=$DBUS_SYSTEM_BUS_ADDRESS FAKE_LOGIND_DIR=$FAKE_LOGIND_DIR \
-        FAKE_LOGIND_SESSION=$FAKE_LOGIND_SESSION "$@"
-    status=$?
-    privatebus_stop "$FAKE_LOGIND_DIR"
-    exit $status
-    ;;
-*)
-    privatebus_fail "usage: $0 start [--owner PID] [DIR] | stop DIR | run COMMAND [ARGS...]"
-    exit 2
-    ;;
-esac
+privatebus_main FAKE_LOGIND_DIR "$@"

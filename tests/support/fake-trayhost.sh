@@ -34,27 +34,4 @@ start() {
     echo "FAKE_TRAYHOST_DIR=$dir"
 }
 
-case ${1:-} in
-start)
-    shift
-    start "$@"
-    ;;
-stop)
-    [[ -n ${2:-} ]] || privatebus_fail "usage: $0 stop DIR" || exit 2
-    privatebus_stop "$2"
-    ;;
-run)
-    shift
-    [[ $# -gt 0 ]] || privatebus_fail "usage: $0 run COMMAND [ARGS...]" || exit 2
-    settings=$(start --owner $$) || exit 1
-    eval "$settings"
-    DBUS_SESSION_BUS_ADDRESS=$DBUS_SESSION_BUS_ADDRESS FAKE_TRAYHOST_DIR=$FAKE_TRAYHOST_DIR "$@"
-    status=$?
-    privatebus_stop "$FAKE_TRAYHOST_DIR"
-    exit $status
-    ;;
-*)
-    privatebus_fail "usage: $0 start [--owner PID] [DIR] | stop DIR | run COMMAND [ARGS...]"
-    exit 2
-    ;;
-esac
+privatebus_main FAKE_TRAYHOST_DIR "$@"

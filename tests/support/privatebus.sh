@@ -141,3 +141,35 @@ privatebus_stop() {
     fi
     rm -rf "$dir"
 }
+
+# privatebus_main DIR_VARIABLE ARGS...: the commands of a fake service's script. The script
+# defines start, which prints NAME=value lines, DIR_VARIABLE (the state folder) among them.
+privatebus_main() {
+    local dir_variable=$1
+    shift
+    case ${1:-} in
+    start)
+        shift
+        start "$@"
+        ;;
+    stop)
+        [[ -n ${2:-} ]] || { privatebus_fail "usage: $0 stop DIR"; exit 2; }
+        privatebus_stop "$2"
+        ;;
+    run)
+        shift
+        [[ $# -gt 0 ]] || { privatebus_fail "usage: $0 run COMMAND [ARGS...]"; exit 2; }
+        local settings line status
+        settings=$(start --owner $$) || exit 1
+        while IFS= read -r line; do export "${line?}"; done <<<"$settings"
+        "$@"
+        status=$?
+        privatebus_stop "${!dir_variable}"
+        exit $status
+        ;;
+    *)
+        privatebus_fail "usage: $0 start [--owner PID] [DIR] | stop DIR | run COMMAND [ARGS...]"
+        exit 2
+        ;;
+    esac
+}

@@ -244,27 +244,12 @@ TEST_F(ChangeTimeTest, OpensShowingTheSelectedEntrysTime)
     fill({entry(QStringLiteral("12:00:00 AM")), entry(QStringLiteral("01:00:00 PM")),
           entry(QStringLiteral("11:59:59 PM")), entry(QStringLiteral("07:05:09 AM"))});
 
-    Shown midnight = openAndCancel(0);
-    EXPECT_EQ(midnight.hour, QStringLiteral("12"));
-    EXPECT_EQ(midnight.minute, QStringLiteral("00"));
-    EXPECT_EQ(midnight.second, QStringLiteral("00"));
-    EXPECT_EQ(midnight.meridiem, QStringLiteral("AM"));
-
-    Shown afternoon = openAndCancel(1);
-    EXPECT_EQ(afternoon.hour, QStringLiteral("01"));
-    EXPECT_EQ(afternoon.meridiem, QStringLiteral("PM"));
-
-    Shown lastSecond = openAndCancel(2);
-    EXPECT_EQ(lastSecond.hour, QStringLiteral("11"));
-    EXPECT_EQ(lastSecond.minute, QStringLiteral("59"));
-    EXPECT_EQ(lastSecond.second, QStringLiteral("59"));
-    EXPECT_EQ(lastSecond.meridiem, QStringLiteral("PM"));
-
-    Shown morning = openAndCancel(3);
-    EXPECT_EQ(morning.hour, QStringLiteral("07"));
-    EXPECT_EQ(morning.minute, QStringLiteral("05"));
-    EXPECT_EQ(morning.second, QStringLiteral("09"));
-    EXPECT_EQ(morning.meridiem, QStringLiteral("AM"));
+    const QStringList expected[] = {{"12", "00", "00", "AM"}, {"01", "00", "00", "PM"},
+                                    {"11", "59", "59", "PM"}, {"07", "05", "09", "AM"}};
+    for (int row = 0; row < 4; ++row) {
+        const Shown shown = openAndCancel(row);
+        EXPECT_EQ((QStringList{shown.hour, shown.minute, shown.second, shown.meridiem}), expected[row]) << row;
+    }
 }
 
 TEST_F(ChangeTimeTest, OpensShowingStatusFrequencyAndEventByExactMatchOnly)

@@ -1,4 +1,4 @@
-#include "logviewer/viewer.h"
+#include "logviewer/logviewer.h"
 
 #include <QApplication>
 #include <QFile>
@@ -31,8 +31,8 @@ void BM_ViewerLoadsLargeLog(benchmark::State& state)
     QTemporaryDir dir;
     const QString path = writeLog(dir, static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        viewer window(path);
-        if (!window.Form_Load())
+        LogViewer window(path);
+        if (!window.load())
             state.SkipWithError("log not read");
         window.show();
         QApplication::processEvents();

@@ -1,8 +1,8 @@
-#include "desktop/iconadd.h"
 #include "desktop/startup.h"
+#include "desktop/trayicon.h"
 #include "execution/shutdown.h"
 #include "execution/sound.h"
-#include "mainwindow/form1.h"
+#include "mainwindow/mainwindow.h"
 
 #include <QApplication>
 
@@ -14,13 +14,13 @@ int main(int argc, char** argv)
     // The program lives on in the notification area when its window is hidden.
     app.setQuitOnLastWindowClosed(false);
 
-    IconAdd tray;
+    TrayIcon tray;
     const auto startup = createStartupRegistration();
     const auto power = createPowerActions();
     const auto sound = createWarningSound();
-    Form1 form(Form1Services{tray, *startup, *power, *sound});
-    if (!form.Form_Load())
+    MainWindow form(MainWindowServices{tray, *startup, *power, *sound});
+    if (!form.startUp())
         return 0;
-    form.Form_Activate();
+    form.showAtStart();
     return app.exec();
 }

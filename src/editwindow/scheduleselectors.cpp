@@ -11,20 +11,20 @@ void ScheduleSelectors::fill(int shownIndex) const
         combo->addItems(items);
         combo->setCurrentIndex(shownIndex);
     };
-    fillOne(cmbHour, Values::twoDigitNumbers(1, 12));
-    fillOne(CmbMinute, Values::twoDigitNumbers(0, 59));
-    fillOne(CmbSecond, Values::twoDigitNumbers(0, 59));
-    fillOne(CmbAMPM, Values::Meridiems);
-    fillOne(CmbStatus, Values::Statuses);
-    fillOne(CmbFrequency, Values::Frequencies);
-    fillOne(CmbEvent, Values::Events);
+    fillOne(hour, Values::twoDigitNumbers(1, 12));
+    fillOne(minute, Values::twoDigitNumbers(0, 59));
+    fillOne(second, Values::twoDigitNumbers(0, 59));
+    fillOne(meridiem, Values::Meridiems);
+    fillOne(status, Values::Statuses);
+    fillOne(frequency, Values::Frequencies);
+    fillOne(event, Values::Events);
 }
 
 ScheduleEntry ScheduleSelectors::entry(const QDate& today) const
 {
-    const QString timeText = cmbHour->currentText() + QLatin1Char(':') + CmbMinute->currentText() +
-                             QLatin1Char(':') + CmbSecond->currentText() + QLatin1Char(' ') +
-                             CmbAMPM->currentText();
-    return {makeRecordText(today, timeText), CmbStatus->currentText(), CmbFrequency->currentText(),
-            CmbEvent->currentText()};
+    const QString timeText = hour->currentText() + QLatin1Char(':') + minute->currentText() +
+                             QLatin1Char(':') + second->currentText() + QLatin1Char(' ') +
+                             meridiem->currentText();
+    return {makeRecordText(today, timeText), status->currentText(), frequency->currentText(),
+            event->currentText()};
 }

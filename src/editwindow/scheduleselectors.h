@@ -9,13 +9,13 @@ class QComboBox;
 // The seven pick-lists with which an entry is composed, on the main window's Schedule tab and
 // in the Edit Window.
 struct ScheduleSelectors {
-    QComboBox* cmbHour;
-    QComboBox* CmbMinute;
-    QComboBox* CmbSecond;
-    QComboBox* CmbAMPM;
-    QComboBox* CmbStatus;
-    QComboBox* CmbFrequency;
-    QComboBox* CmbEvent;
+    QComboBox* hour;
+    QComboBox* minute;
+    QComboBox* second;
+    QComboBox* meridiem;
+    QComboBox* status;
+    QComboBox* frequency;
+    QComboBox* event;
 
     // Fills each with its value set and shows the item at `shownIndex` (-1: none).
     void fill(int shownIndex) const;

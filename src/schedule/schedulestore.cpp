@@ -54,7 +54,7 @@ QString saveSchedule(const QString& path, const ScheduleList& list, const Option
 
     const QString sound = QString::number(options.EventSound);
     const QString abortBtn = QString::number(options.AbortBtn);
-    const QString startup = QString::number(options.Check1);
+    const QString startup = QString::number(options.Startup);
     const QString logFile = QString::number(options.LogFile);
     const QString startMin = QString::number(options.StartMin);
     for (int i = 1; i <= n; ++i) {
@@ -96,7 +96,7 @@ StoredOptions loadSchedule(const QString& path, ScheduleList& list)
         takeCheckBox(options.AbortBtn, texts[AbortBtnSlot]);
         if (!texts[CountTimerSlot].isEmpty())
             options.CountTimer = texts[CountTimerSlot];
-        takeCheckBox(options.Check1, texts[StartupSlot]);
+        takeCheckBox(options.Startup, texts[StartupSlot]);
         takeCheckBox(options.LogFile, texts[LogFileSlot]);
         takeCheckBox(options.StartMin, texts[StartMinSlot]);
     }

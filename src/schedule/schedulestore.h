@@ -14,7 +14,7 @@ struct OptionValues {
     int EventSound = 0;
     int AbortBtn = 1;
     QString CountTimer = QStringLiteral("5");
-    int Check1 = 1;
+    int Startup = 1;
     int LogFile = 1;
     int StartMin = 0;
 
@@ -26,7 +26,7 @@ struct OptionValues {
 struct StoredOptions {
     std::optional<int> EventSound;
     std::optional<int> AbortBtn;
-    std::optional<int> Check1;
+    std::optional<int> Startup;
     std::optional<int> LogFile;
     std::optional<int> StartMin;
     std::optional<QString> CountTimer;

@@ -1,6 +1,6 @@
 #include "desktop/paths.h"
 #include "desktop/startup.h"
-#include "mainwindow/form1.h"
+#include "mainwindow/mainwindow.h"
 #include "support/fakes.h"
 #include "support/tempenvironment.h"
 
@@ -45,8 +45,8 @@ TEST(XdgAutostart, CheckedAtExitWritesAValidEntryAndUncheckedRemovesIt)
     const QString entry = Paths::autostartFile();
 
     {
-        Form1 form(Form1Services{tray, *startup, power, sound});
-        ASSERT_TRUE(form.Form_Load());
+        MainWindow form(MainWindowServices{tray, *startup, power, sound});
+        ASSERT_TRUE(form.startUp());
         form.schedule().append({QStringLiteral("12/6/2026 07:30:00 PM"), QStringLiteral("Enabled"),
                                 QStringLiteral("Daily"), QStringLiteral("Shutdown")});
         ASSERT_TRUE(form.findChild<QCheckBox*>(QStringLiteral("Check1"))->isChecked());
@@ -60,8 +60,8 @@ TEST(XdgAutostart, CheckedAtExitWritesAValidEntryAndUncheckedRemovesIt)
     EXPECT_EQ(validate(entry), QString());
 
     {
-        Form1 form(Form1Services{tray, *startup, power, sound});
-        ASSERT_TRUE(form.Form_Load());
+        MainWindow form(MainWindowServices{tray, *startup, power, sound});
+        ASSERT_TRUE(form.startUp());
         auto* box = form.findChild<QCheckBox*>(QStringLiteral("Check1"));
         QTest::mouseClick(box, Qt::LeftButton); // the click itself removes the entry
         EXPECT_FALSE(QFile::exists(entry));

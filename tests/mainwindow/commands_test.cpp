@@ -1,6 +1,6 @@
 #include "desktop/paths.h"
 #include "schedule/schedulestore.h"
-#include "support/formharness.h"
+#include "support/windowharness.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,9 +13,9 @@
 
 namespace {
 
-class CommandsTest : public ::testing::Test, protected FormHarness {
+class CommandsTest : public ::testing::Test, protected WindowHarness {
 protected:
-    CommandsTest() : FormHarness(QDateTime(QDate(2026, 12, 8), QTime(9, 0, 0))) {}
+    CommandsTest() : WindowHarness(QDateTime(QDate(2026, 12, 8), QTime(9, 0, 0))) {}
 
     void click(const char* name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
     void pick(const char* selector, const char* item)
@@ -40,7 +40,7 @@ protected:
 
 TEST_F(CommandsTest, AddAppendsFromTheSelectorsAndDeleteRemovesTheSelectedEntry)
 {
-    ASSERT_TRUE(form->Form_Load());
+    ASSERT_TRUE(form->startUp());
     click("Command3");
     EXPECT_EQ(env.messages, QStringList{QStringLiteral("Nothing to Delete")});
 
@@ -82,7 +82,7 @@ TEST_F(CommandsTest, AddAppendsFromTheSelectorsAndDeleteRemovesTheSelectedEntry)
 
 TEST_F(CommandsTest, AFullScheduleRefusesAddSoNothingIsDroppedAtTheNextStart)
 {
-    ASSERT_TRUE(form->Form_Load());
+    ASSERT_TRUE(form->startUp());
     for (int i = 0; i < MaxScheduleEntries; ++i)
         click("Command1");
     EXPECT_TRUE(env.messages.isEmpty());
@@ -94,7 +94,7 @@ TEST_F(CommandsTest, AFullScheduleRefusesAddSoNothingIsDroppedAtTheNextStart)
 
 TEST_F(CommandsTest, ExitSavesTheScheduleAndOptionsAndTheNextStartLoadsThem)
 {
-    ASSERT_TRUE(form->Form_Load());
+    ASSERT_TRUE(form->startUp());
     pick("CmbFrequency", "Daily");
     click("Command1");
     pick("CmbEvent", "Logoff");
@@ -111,7 +111,7 @@ TEST_F(CommandsTest, ExitSavesTheScheduleAndOptionsAndTheNextStartLoadsThem)
 
     startup.calls.clear();
     form = newForm();
-    ASSERT_TRUE(form->Form_Load());
+    ASSERT_TRUE(form->startUp());
     ASSERT_EQ(form->schedule().count(), 2);
     EXPECT_EQ(form->schedule().entry(0), first);
     EXPECT_EQ(form->schedule().entry(1), second);
@@ -125,7 +125,7 @@ TEST_F(CommandsTest, ExitSavesTheScheduleAndOptionsAndTheNextStartLoadsThem)
 
 TEST_F(CommandsTest, AStoredStartAtLoginOfZeroRemovesTheEntryAtStart)
 {
-    ASSERT_TRUE(form->Form_Load());
+    ASSERT_TRUE(form->startUp());
     click("Command1");
     child<QCheckBox>("Check1")->setChecked(false);
     startup.calls.clear();
@@ -135,14 +135,14 @@ TEST_F(CommandsTest, AStoredStartAtLoginOfZeroRemovesTheEntryAtStart)
 
     startup.calls.clear();
     form = newForm();
-    ASSERT_TRUE(form->Form_Load());
+    ASSERT_TRUE(form->startUp());
     EXPECT_FALSE(child<QCheckBox>("Check1")->isChecked());
     EXPECT_EQ(startup.calls, QStringList{QStringLiteral("clear")});
 }
 
 TEST_F(CommandsTest, AFailedSaveAtExitIsReportedAndTheProgramStays)
 {
-    ASSERT_TRUE(form->Form_Load());
+    ASSERT_TRUE(form->startUp());
     click("Command1");
     // A folder where the settings file should be: it cannot be replaced.
     ASSERT_TRUE(QDir().mkpath(Paths::settingsFile()));

@@ -1,7 +1,7 @@
 #include "desktop/paths.h"
-#include "execution/frmwarning.h"
+#include "execution/warningwindow.h"
 #include "schedule/schedulestore.h"
-#include "support/formharness.h"
+#include "support/windowharness.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,11 +19,11 @@ namespace {
 const QDate Saturday(2026, 12, 5);
 const QDate Monday(2026, 12, 7);
 
-class DueEventTest : public ::testing::Test, protected FormHarness {
+class DueEventTest : public ::testing::Test, protected WindowHarness {
 protected:
-    DueEventTest() : FormHarness(QDateTime(Monday, QTime(19, 30, 0))) {}
+    DueEventTest() : WindowHarness(QDateTime(Monday, QTime(19, 30, 0))) {}
 
-    void SetUp() override { ASSERT_TRUE(form->Form_Load()); }
+    void SetUp() override { ASSERT_TRUE(form->startUp()); }
 
     void addEntry(const QString& time, const QString& frequency,
                   const QString& event = QStringLiteral("Shutdown"),
@@ -45,11 +45,11 @@ protected:
 
     // Runs one tick of the schedule check; when it opens the warning, `whileOpen` drives the
     // open window and must close it. Returns whether the warning opened.
-    bool tick(const std::function<void(FrmWarning&)>& whileOpen = {})
+    bool tick(const std::function<void(WarningWindow&)>& whileOpen = {})
     {
         bool opened = false;
         QTimer::singleShot(0, [&] {
-            auto* warning = qobject_cast<FrmWarning*>(QApplication::activeModalWidget());
+            auto* warning = qobject_cast<WarningWindow*>(QApplication::activeModalWidget());
             if (!warning)
                 return;
             opened = true;
@@ -58,20 +58,20 @@ protected:
                 whileOpen(*warning);
             if (warning->isVisible()) {
                 ADD_FAILURE() << "the test left the warning open";
-                warning->btnAbort_Click();
+                warning->abort();
             }
         });
-        form->timechecker_Timer();
+        form->checkTick();
         QCoreApplication::processEvents();
         return opened;
     }
 
     // Lets the countdown tick until the window closes; returns the captions it showed.
-    static QStringList countDown(FrmWarning& warning)
+    static QStringList countDown(WarningWindow& warning)
     {
         QStringList captions;
         for (int i = 0; i < 1000 && warning.isVisible(); ++i) {
-            warning.Timer1_Timer();
+            warning.countDown();
             captions << warning.findChild<QPushButton*>(QStringLiteral("btnAbort"))->text();
         }
         return captions;
@@ -95,13 +95,13 @@ protected:
 TEST_F(DueEventTest, FoundByOneTickAndOpenedByTheNextWithinTheSameSecondThenAborted)
 {
     addEntry(QStringLiteral("07:30:00 PM"), QStringLiteral("Daily"));
-    form->Form_Activate();
+    form->showAtStart();
     EXPECT_FALSE(tick()) << "the first tick only finds the entry";
     EXPECT_EQ(form->dueEvent().DueTime, QStringLiteral("07:30:00 PM"));
 
     clock.advanceMs(100);
     QString label;
-    EXPECT_TRUE(tick([&](FrmWarning& warning) {
+    EXPECT_TRUE(tick([&](WarningWindow& warning) {
         label = warning.findChild<QLabel*>(QStringLiteral("Label1"))->text();
         EXPECT_TRUE(warning.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
         QTest::mouseClick(warning.findChild<QPushButton*>(QStringLiteral("btnAbort")), Qt::LeftButton);
@@ -130,7 +130,7 @@ TEST_F(DueEventTest, FoundByOneTickAndOpenedByTheNextWithinTheSameSecondThenAbor
     runUntil(QDateTime(Monday.addDays(1), QTime(19, 30, 0)));
     EXPECT_FALSE(tick());
     clock.advanceMs(100);
-    EXPECT_TRUE(tick([](FrmWarning& w) { w.btnAbort_Click(); }));
+    EXPECT_TRUE(tick([](WarningWindow& w) { w.abort(); }));
 }
 
 TEST_F(DueEventTest, CountdownOfFiveShowsFourToZeroSoundsOnThreeAndOneThenCompletes)
@@ -142,11 +142,11 @@ TEST_F(DueEventTest, CountdownOfFiveShowsFourToZeroSoundsOnThreeAndOneThenComple
     clock.advanceMs(100);
     QStringList captions;
     std::vector<int> playsAfterTick;
-    EXPECT_TRUE(tick([&](FrmWarning& warning) {
+    EXPECT_TRUE(tick([&](WarningWindow& warning) {
         auto* button = warning.findChild<QPushButton*>(QStringLiteral("btnAbort"));
         auto* label = warning.findChild<QLabel*>(QStringLiteral("Label1"));
         for (int i = 0; i < 10 && warning.isVisible(); ++i) {
-            warning.Timer1_Timer();
+            warning.countDown();
             captions << button->text();
             playsAfterTick.push_back(sound.plays);
             if (warning.isVisible()) {
@@ -179,7 +179,7 @@ TEST_F(DueEventTest, CountdownsOfZeroOneAndTwoCompleteOnTicksOneTwoTwo)
         clock.advanceMs(100);
         QStringList captions;
         const int endsBefore = env.programEnds;
-        EXPECT_TRUE(tick([&](FrmWarning& warning) { captions = countDown(warning); })) << count;
+        EXPECT_TRUE(tick([&](WarningWindow& warning) { captions = countDown(warning); })) << count;
         EXPECT_EQ(captions.size(), ticks) << count;
         EXPECT_EQ(captions.value(captions.size() - 1), QStringLiteral("&Abort (0)")) << count;
         EXPECT_EQ(env.programEnds, endsBefore + 1) << count;
@@ -196,7 +196,7 @@ TEST_F(DueEventTest, OnceEntryIsRemovedFromTheListAndTheStoreBeforeTheRequest)
     setCount(QStringLiteral("0"));
     tick();
     clock.advanceMs(100);
-    EXPECT_TRUE(tick([](FrmWarning& warning) { countDown(warning); }));
+    EXPECT_TRUE(tick([](WarningWindow& warning) { countDown(warning); }));
     EXPECT_EQ(power.requests, std::vector<int>{12});
     ASSERT_EQ(form->schedule().count(), 2);
     EXPECT_EQ(form->schedule().cell(0, ScheduleList::TimeColumn), QStringLiteral("07:29:00 PM"));
@@ -216,7 +216,7 @@ TEST_F(DueEventTest, RefusedRequestIsReportedAndTheOnceEntryComesBack)
     power.refusal = QStringLiteral("Interactive authentication required.");
     tick();
     clock.advanceMs(100);
-    EXPECT_TRUE(tick([](FrmWarning& warning) { countDown(warning); }));
+    EXPECT_TRUE(tick([](WarningWindow& warning) { countDown(warning); }));
     EXPECT_EQ(power.requests, std::vector<int>{4});
     EXPECT_EQ(env.programEnds, 0);
     ASSERT_EQ(env.messages.size(), 1);
@@ -234,12 +234,12 @@ TEST_F(DueEventTest, RefusedRequestIsReportedAndTheOnceEntryComesBack)
 TEST_F(DueEventTest, AbortByClickEnterAndEscBringsEverythingBack)
 {
     addEntry(QStringLiteral("07:30:00 PM"), QStringLiteral("Daily"));
-    const std::function<void(FrmWarning&)> aborts[] = {
-        [](FrmWarning& w) {
+    const std::function<void(WarningWindow&)> aborts[] = {
+        [](WarningWindow& w) {
             QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("btnAbort")), Qt::LeftButton);
         },
-        [](FrmWarning& w) { QTest::keyClick(&w, Qt::Key_Return); },
-        [](FrmWarning& w) { QTest::keyClick(&w, Qt::Key_Escape); },
+        [](WarningWindow& w) { QTest::keyClick(&w, Qt::Key_Return); },
+        [](WarningWindow& w) { QTest::keyClick(&w, Qt::Key_Escape); },
     };
     int day = 0;
     for (const auto& abort : aborts) {
@@ -247,8 +247,8 @@ TEST_F(DueEventTest, AbortByClickEnterAndEscBringsEverythingBack)
         form->hide();
         tick();
         clock.advanceMs(100);
-        EXPECT_TRUE(tick([&](FrmWarning& w) {
-            w.Timer1_Timer();
+        EXPECT_TRUE(tick([&](WarningWindow& w) {
+            w.countDown();
             abort(w);
         }));
         EXPECT_TRUE(form->isVisible()) << "shown even though it was hidden before";
@@ -266,14 +266,14 @@ TEST_F(DueEventTest, WithAbortDisabledNothingClosesTheWindowUntilTheEnd)
     setCount(QStringLiteral("3"));
     tick();
     clock.advanceMs(100);
-    EXPECT_TRUE(tick([](FrmWarning& w) {
+    EXPECT_TRUE(tick([](WarningWindow& w) {
         auto* button = w.findChild<QPushButton*>(QStringLiteral("btnAbort"));
         EXPECT_TRUE(button->isVisible());
         EXPECT_FALSE(button->isEnabled());
         QTest::keyClick(&w, Qt::Key_Escape);
         QTest::keyClick(&w, Qt::Key_Return);
         QTest::mouseClick(button, Qt::LeftButton);
-        w.btnAbort_Click();
+        w.abort();
         EXPECT_FALSE(w.close());
         EXPECT_TRUE(w.isVisible());
         countDown(w);
@@ -289,8 +289,8 @@ TEST_F(DueEventTest, AbortIsDisabledOnceTheCaptionShowsZero)
     tick();
     clock.advanceMs(100);
     bool enabledAtZero = true;
-    EXPECT_TRUE(tick([&](FrmWarning& w) {
-        w.Timer1_Timer();
+    EXPECT_TRUE(tick([&](WarningWindow& w) {
+        w.countDown();
         enabledAtZero = w.findChild<QPushButton*>(QStringLiteral("btnAbort"))->isEnabled();
     }));
     EXPECT_FALSE(enabledAtZero);
@@ -323,7 +323,7 @@ TEST_F(DueEventTest, DayTestsAndOrderDecideWhatRuns)
     setCount(QStringLiteral("0"));
     tick();
     clock.advanceMs(100);
-    EXPECT_TRUE(tick([](FrmWarning& w) { countDown(w); }));
+    EXPECT_TRUE(tick([](WarningWindow& w) { countDown(w); }));
     EXPECT_EQ(power.requests, std::vector<int>{6});
 }
 

@@ -1,6 +1,6 @@
 #include "desktop/clock.h"
-#include "execution/frmwarning.h"
-#include "mainwindow/form1.h"
+#include "execution/warningwindow.h"
+#include "mainwindow/mainwindow.h"
 #include "schedule/timetext.h"
 #include "support/fakelogind.h"
 #include "support/fakes.h"
@@ -24,8 +24,8 @@ TEST(RealTime, EntryTwoSecondsAheadIsWarnedAboutAndCarriedOut)
     FakeTray tray;
     FakeStartup startup;
     FakeSound sound;
-    Form1 form(Form1Services{tray, startup, *power, sound});
-    ASSERT_TRUE(form.Form_Load());
+    MainWindow form(MainWindowServices{tray, startup, *power, sound});
+    ASSERT_TRUE(form.startUp());
     form.findChild<QLineEdit*>(QStringLiteral("CountTimer"))->setText(QStringLiteral("0"));
 
     const QDateTime due = Clock::now().addSecs(2);
@@ -36,7 +36,7 @@ TEST(RealTime, EntryTwoSecondsAheadIsWarnedAboutAndCarriedOut)
     bool warned = false;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        warned = warned || qobject_cast<FrmWarning*>(QApplication::activeModalWidget());
+        warned = warned || qobject_cast<WarningWindow*>(QApplication::activeModalWidget());
     });
     watch.start(20);
     QTRY_COMPARE_WITH_TIMEOUT(env.programEnds, 1, 10000);

@@ -50,7 +50,7 @@ inline std::vector<ScheduleEntry> entriesOf(const ScheduleList& list)
 // The options as a load of a store saved with these values gives them back.
 inline StoredOptions storedFrom(const OptionValues& values)
 {
-    return StoredOptions{values.EventSound, values.AbortBtn, values.Check1,
+    return StoredOptions{values.EventSound, values.AbortBtn, values.Startup,
                          values.LogFile,    values.StartMin, values.CountTimer};
 }
 

@@ -258,7 +258,7 @@ OptionValues valuesOf(const StoredOptions& stored)
     values.EventSound = stored.EventSound.value_or(values.EventSound);
     values.AbortBtn = stored.AbortBtn.value_or(values.AbortBtn);
     values.CountTimer = stored.CountTimer.value_or(values.CountTimer);
-    values.Check1 = stored.Check1.value_or(values.Check1);
+    values.Startup = stored.Startup.value_or(values.Startup);
     values.LogFile = stored.LogFile.value_or(values.LogFile);
     values.StartMin = stored.StartMin.value_or(values.StartMin);
     return values;
@@ -284,7 +284,7 @@ void checkFile(const QString& path, const QString& copyPath, const QByteArray& c
         everyStatusSet = everyStatusSet && !entry.Status.isEmpty();
     }
     ASSERT_TRUE(isCheckBoxValue(options.EventSound) && isCheckBoxValue(options.AbortBtn) &&
-                isCheckBoxValue(options.Check1) && isCheckBoxValue(options.LogFile) &&
+                isCheckBoxValue(options.Startup) && isCheckBoxValue(options.LogFile) &&
                 isCheckBoxValue(options.StartMin));
     if (list.count() == 0) {
         ASSERT_EQ(options, StoredOptions{}); // options come only with the entries that carry them

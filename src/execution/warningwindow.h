@@ -26,15 +26,15 @@ public:
 // The countdown before a due event is carried out: a small window above all others that
 // counts down once a second, blinking and optionally sounding every two seconds, and that
 // nothing but its Abort button (when the option allows it) can close.
-class FrmWarning : public QDialog {
+class WarningWindow : public QDialog {
     Q_OBJECT
 
 public:
-    FrmWarning(WarningHost& host, const DueEvent& due, PowerActions& power, WarningSound& sound,
-               QWidget* parent = nullptr);
+    WarningWindow(WarningHost& host, const DueEvent& due, PowerActions& power, WarningSound& sound,
+                  QWidget* parent = nullptr);
 
-    void Timer1_Timer();
-    void btnAbort_Click();
+    void countDown();
+    void abort();
 
     int secondsLeft() const { return m_secondsLeft; }
     // Why the system refused the power action, when it did; empty otherwise.
@@ -45,8 +45,8 @@ protected:
     void reject() override;
 
 private:
-    void Form_Load();
-    void Form_Unload();
+    void begin();
+    void finish();
     void setLabelColour(const QColor& colour);
 
     WarningHost& m_host;
@@ -56,7 +56,7 @@ private:
     int m_secondsLeft = 0;
     bool m_closeBlocked = false;
     QString m_refusal;
-    QLabel* Label1 = nullptr;
-    QPushButton* btnAbort = nullptr;
-    QTimer Timer1;
+    QLabel* m_label = nullptr;
+    QPushButton* m_abortButton = nullptr;
+    QTimer m_countdownTimer;
 };

@@ -7,7 +7,7 @@
 // the watcher; hide() drops the item and closes that connection, so the name goes away. The
 // item's Status stays "Active" all along.
 #include "desktop/appicons.h"
-#include "desktop/iconadd.h"
+#include "desktop/trayicon.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -149,7 +149,7 @@ protected:
     bool hasOwner(const QString& service) const { return bus.interface()->isServiceRegistered(service); }
 
     QDBusConnection bus = QDBusConnection::sessionBus();
-    IconAdd tray;
+    TrayIcon tray;
 };
 
 TEST_F(IconAddSniTest, AddRegistersAnItemOfThisProgramWithItsNameAndIcon)

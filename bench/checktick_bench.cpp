@@ -2,7 +2,7 @@
 #include "desktop/tray.h"
 #include "execution/shutdown.h"
 #include "execution/sound.h"
-#include "mainwindow/form1.h"
+#include "mainwindow/mainwindow.h"
 #include "schedule/timetext.h"
 
 #include <QApplication>
@@ -36,14 +36,14 @@ static void BM_Form1Tick(benchmark::State& state)
     NoStartup startup;
     NoPower power;
     NoSound sound;
-    Form1 form(Form1Services{tray, startup, power, sound});
+    MainWindow form(MainWindowServices{tray, startup, power, sound});
     const int entries = static_cast<int>(state.range(0));
     for (int i = 0; i < entries; ++i)
         form.schedule().append({makeRecordText(QDate(2026, 12, 1), formatTimeText(i % 2 ? 0 : 1)),
                                 QStringLiteral("Enabled"), QStringLiteral("Daily"),
                                 QStringLiteral("Shutdown")});
     for (auto _ : state)
-        form.timechecker_Timer();
+        form.checkTick();
     state.SetLabel(std::to_string(entries) + " entries");
 }
 BENCHMARK(BM_Form1Tick)->Arg(1000)->Unit(benchmark::kMicrosecond);

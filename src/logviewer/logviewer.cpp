@@ -1,4 +1,4 @@
-#include "viewer.h"
+#include "logviewer.h"
 
 #include "desktop/messagebox.h"
 #include "desktop/paths.h"
@@ -40,7 +40,7 @@ QString decodeLog(const QByteArray& bytes)
 
 } // namespace
 
-viewer::viewer(const QString& logPath, QWidget* parent)
+LogViewer::LogViewer(const QString& logPath, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_path(logPath)
 {
@@ -51,34 +51,34 @@ viewer::viewer(const QString& logPath, QWidget* parent)
     setFont(tahoma);
     setFixedSize(twips(0, 0, 7650, 6840).size());
 
-    Text1 = new QPlainTextEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setAccessibleName(tr("Log file"));
-    Text1->setGeometry(twips(240, 120, 7215, 6015));
-    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Text1->setTabChangesFocus(true);
-    QPalette menuColour = Text1->palette();
+    m_textBox = new QPlainTextEdit(this);
+    m_textBox->setObjectName(QStringLiteral("Text1"));
+    m_textBox->setAccessibleName(tr("Log file"));
+    m_textBox->setGeometry(twips(240, 120, 7215, 6015));
+    m_textBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_textBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_textBox->setTabChangesFocus(true);
+    QPalette menuColour = m_textBox->palette();
     menuColour.setBrush(QPalette::Base, menuColour.brush(QPalette::Window));
-    Text1->setPalette(menuColour);
+    m_textBox->setPalette(menuColour);
 
-    Command1 = new QPushButton(tr("&Exit"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twips(3218, 6360, 1215, 375));
+    m_exitButton = new QPushButton(tr("&Exit"), this);
+    m_exitButton->setObjectName(QStringLiteral("Command1"));
+    m_exitButton->setGeometry(twips(3218, 6360, 1215, 375));
     // Esc reaches the dialog's reject, the same as a press on Exit.
-    connect(Command1, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_exitButton, &QPushButton::clicked, this, &QDialog::reject);
     // The text has the focus at first, so the keys scroll it straight away.
-    Text1->setFocus();
+    m_textBox->setFocus();
 
     const QScreen* screen = parent ? parent->screen() : this->screen();
     if (screen)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-bool viewer::Form_Load()
+bool LogViewer::load()
 {
     m_text.clear();
-    Text1->clear();
+    m_textBox->clear();
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
@@ -113,9 +113,9 @@ bool viewer::Form_Load()
                                                                       : QChar(QChar::LineSeparator));
         start = next;
     }
-    Text1->setUndoRedoEnabled(false);
-    Text1->setPlainText(shown);
-    Text1->setUndoRedoEnabled(true);
+    m_textBox->setUndoRedoEnabled(false);
+    m_textBox->setPlainText(shown);
+    m_textBox->setUndoRedoEnabled(true);
     return true;
 }
 
@@ -139,12 +139,12 @@ void viewLogFile(QWidget* parent)
 {
     const QString path = findLogFile(QFileInfo(Paths::logFile()).absolutePath());
     if (!path.isEmpty()) {
-        viewer window(path, parent);
+        LogViewer window(path, parent);
         // The file can go, or turn out unreadable, between the look-up and the read.
-        if (window.Form_Load()) {
+        if (window.load()) {
             window.exec();
             return;
         }
     }
-    showMessage(parent, viewer::tr("No LogFile exits..."));
+    showMessage(parent, LogViewer::tr("No LogFile exits..."));
 }

@@ -6,11 +6,11 @@
 
 // The notification-area icon over QSystemTrayIcon (StatusNotifierItem or XEmbed on Linux,
 // Shell_NotifyIcon on Windows).
-class IconAdd final : public Tray {
+class TrayIcon final : public Tray {
     Q_OBJECT
 
 public:
-    explicit IconAdd(QObject* parent = nullptr);
+    explicit TrayIcon(QObject* parent = nullptr);
 
     bool isAvailable() const override;
     void AddTrayIcon(const QIcon& icon) override;

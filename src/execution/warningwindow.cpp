@@ -1,4 +1,4 @@
-#include "frmwarning.h"
+#include "warningwindow.h"
 
 #include "desktop/alwaysontop.h"
 #include "desktop/twips.h"
@@ -17,8 +17,8 @@ constexpr int FallbackSeconds = 10;
 
 } // namespace
 
-FrmWarning::FrmWarning(WarningHost& host, const DueEvent& due, PowerActions& power, WarningSound& sound,
-                       QWidget* parent)
+WarningWindow::WarningWindow(WarningHost& host, const DueEvent& due, PowerActions& power, WarningSound& sound,
+                             QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_host(host), m_due(due), m_power(power), m_sound(sound)
 {
@@ -27,50 +27,50 @@ FrmWarning::FrmWarning(WarningHost& host, const DueEvent& due, PowerActions& pow
     setModal(true);
     setFixedSize(px(3645), px(1455));
 
-    Label1 = new QLabel(tr("Computer is Going to Shutdown"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    QFont bold = Label1->font();
+    m_label = new QLabel(tr("Computer is Going to Shutdown"), this);
+    m_label->setObjectName(QStringLiteral("Label1"));
+    QFont bold = m_label->font();
     bold.setBold(true);
-    Label1->setFont(bold);
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setGeometry(0, px(240), width(), px(375));
+    m_label->setFont(bold);
+    m_label->setAlignment(Qt::AlignCenter);
+    m_label->setGeometry(0, px(240), width(), px(375));
 
-    btnAbort = new QPushButton(tr("&Abort"), this);
-    btnAbort->setObjectName(QStringLiteral("btnAbort"));
-    btnAbort->setGeometry(twips(1215, 960, 1215, 375));
-    btnAbort->setDefault(true);
-    connect(btnAbort, &QPushButton::clicked, this, &FrmWarning::btnAbort_Click);
+    m_abortButton = new QPushButton(tr("&Abort"), this);
+    m_abortButton->setObjectName(QStringLiteral("btnAbort"));
+    m_abortButton->setGeometry(twips(1215, 960, 1215, 375));
+    m_abortButton->setDefault(true);
+    connect(m_abortButton, &QPushButton::clicked, this, &WarningWindow::abort);
 
-    Timer1.setInterval(1000);
-    connect(&Timer1, &QTimer::timeout, this, &FrmWarning::Timer1_Timer);
+    m_countdownTimer.setInterval(1000);
+    connect(&m_countdownTimer, &QTimer::timeout, this, &WarningWindow::countDown);
 
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
-    Form_Load();
+    begin();
 }
 
-void FrmWarning::Form_Load()
+void WarningWindow::begin()
 {
     SetAlwaysOnTop(this, true);
     m_host.setScheduleCheck(false);
     const auto seconds = parseInt16(m_host.countTimerText());
     m_secondsLeft = seconds && *seconds >= 0 ? *seconds : FallbackSeconds;
-    Timer1.start();
-    Label1->setText(tr("Computer is Going to ") + m_due.EventKind);
+    m_countdownTimer.start();
+    m_label->setText(tr("Computer is Going to ") + m_due.EventKind);
     if (m_secondsLeft > 1)
         --m_secondsLeft;
     m_closeBlocked = true;
-    btnAbort->setEnabled(m_host.abortEnabled());
+    m_abortButton->setEnabled(m_host.abortEnabled());
 }
 
-void FrmWarning::Timer1_Timer()
+void WarningWindow::countDown()
 {
-    btnAbort->setText(tr("&Abort (%1)").arg(m_secondsLeft));
+    m_abortButton->setText(tr("&Abort (%1)").arg(m_secondsLeft));
     if (m_secondsLeft == 0) {
         // From here on the event goes ahead: nothing may look as if it could still stop it.
-        btnAbort->setEnabled(false);
+        m_abortButton->setEnabled(false);
         SetAlwaysOnTop(this, false);
-        Timer1.stop();
+        m_countdownTimer.stop();
         const Completion completion = CompleteEvent(m_due, m_host, m_power);
         m_closeBlocked = false;
         if (completion.ended) {
@@ -78,7 +78,7 @@ void FrmWarning::Timer1_Timer()
             return;
         }
         m_refusal = completion.refusal;
-        Form_Unload();
+        finish();
         done(Rejected);
         m_host.showMainWindow();
         return;
@@ -92,32 +92,32 @@ void FrmWarning::Timer1_Timer()
     }
 }
 
-void FrmWarning::setLabelColour(const QColor& colour)
+void WarningWindow::setLabelColour(const QColor& colour)
 {
-    QPalette palette = Label1->palette();
+    QPalette palette = m_label->palette();
     palette.setColor(QPalette::WindowText, colour);
-    Label1->setPalette(palette);
+    m_label->setPalette(palette);
 }
 
-void FrmWarning::btnAbort_Click()
+void WarningWindow::abort()
 {
-    if (!btnAbort->isEnabled())
+    if (!m_abortButton->isEnabled())
         return;
     m_closeBlocked = false;
-    Form_Unload();
+    finish();
     done(Rejected);
     m_host.showMainWindow();
 }
 
-void FrmWarning::Form_Unload()
+void WarningWindow::finish()
 {
     SetAlwaysOnTop(this, false);
-    Timer1.stop();
+    m_countdownTimer.stop();
     m_host.setScheduleCheck(true);
     m_host.AddTrayIcon();
 }
 
-void FrmWarning::closeEvent(QCloseEvent* event)
+void WarningWindow::closeEvent(QCloseEvent* event)
 {
     // While the countdown runs, every request to close the window is refused.
     if (m_closeBlocked)
@@ -126,8 +126,8 @@ void FrmWarning::closeEvent(QCloseEvent* event)
         QDialog::closeEvent(event);
 }
 
-void FrmWarning::reject()
+void WarningWindow::reject()
 {
     // Esc aborts exactly when the Abort button could.
-    btnAbort_Click();
+    abort();
 }

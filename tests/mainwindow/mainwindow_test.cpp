@@ -1,6 +1,6 @@
 #include "desktop/appicons.h"
 #include "desktop/paths.h"
-#include "support/formharness.h"
+#include "support/windowharness.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,7 +20,7 @@
 
 namespace {
 
-class Form1Test : public ::testing::Test, protected FormHarness {
+class MainWindowTest : public ::testing::Test, protected WindowHarness {
 protected:
     QImage iconImage(AppIcon icon) const { return appIcon(icon).pixmap(16).toImage(); }
     void click(const char* button) { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
@@ -35,10 +35,10 @@ protected:
 
 } // namespace
 
-TEST_F(Form1Test, OpensAsTheClassicWindowWithNothingClipped)
+TEST_F(MainWindowTest, OpensAsTheClassicWindowWithNothingClipped)
 {
-    ASSERT_TRUE(form->Form_Load());
-    form->Form_Activate();
+    ASSERT_TRUE(form->startUp());
+    form->showAtStart();
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Lullwick"));
     EXPECT_FALSE(form->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
@@ -108,9 +108,9 @@ TEST_F(Form1Test, OpensAsTheClassicWindowWithNothingClipped)
     EXPECT_EQ(child<QLabel>("Label2")->buddy(), child<QComboBox>("cmbHour"));
 }
 
-TEST_F(Form1Test, SecondInstanceIsRefusedAndLeavesTheFirstAndItsFilesAlone)
+TEST_F(MainWindowTest, SecondInstanceIsRefusedAndLeavesTheFirstAndItsFilesAlone)
 {
-    ASSERT_TRUE(form->Form_Load());
+    ASSERT_TRUE(form->startUp());
     QFile settings(Paths::settingsFile());
     ASSERT_TRUE(QDir().mkpath(QFileInfo(settings).absolutePath()));
     ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
@@ -120,8 +120,8 @@ TEST_F(Form1Test, SecondInstanceIsRefusedAndLeavesTheFirstAndItsFilesAlone)
 
     FakeTray secondTray;
     FakeStartup secondStartup;
-    Form1 second(Form1Services{secondTray, secondStartup, power, sound});
-    EXPECT_FALSE(second.Form_Load());
+    MainWindow second(MainWindowServices{secondTray, secondStartup, power, sound});
+    EXPECT_FALSE(second.startUp());
     EXPECT_EQ(env.messages, QStringList{QStringLiteral("Program Already Running")});
     EXPECT_EQ(env.captions, QStringList{QStringLiteral("Lullwick")});
     EXPECT_TRUE(secondTray.calls.isEmpty());
@@ -132,10 +132,10 @@ TEST_F(Form1Test, SecondInstanceIsRefusedAndLeavesTheFirstAndItsFilesAlone)
     EXPECT_TRUE(form->isSchedulerStarted());
 }
 
-TEST_F(Form1Test, CloseBoxHidesAndKeepsCheckingWhileExitEnds)
+TEST_F(MainWindowTest, CloseBoxHidesAndKeepsCheckingWhileExitEnds)
 {
-    ASSERT_TRUE(form->Form_Load());
-    form->Form_Activate();
+    ASSERT_TRUE(form->startUp());
+    form->showAtStart();
     EXPECT_FALSE(form->close());
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(form->isSchedulerStarted());
@@ -152,19 +152,19 @@ TEST_F(Form1Test, CloseBoxHidesAndKeepsCheckingWhileExitEnds)
     EXPECT_EQ(startup.calls, QStringList{QStringLiteral("set")});
 }
 
-TEST_F(Form1Test, WithoutANotificationAreaTheCloseBoxMinimisesInsteadOfHiding)
+TEST_F(MainWindowTest, WithoutANotificationAreaTheCloseBoxMinimisesInsteadOfHiding)
 {
     tray.available = false;
-    ASSERT_TRUE(form->Form_Load());
-    form->Form_Activate();
+    ASSERT_TRUE(form->startUp());
+    form->showAtStart();
     EXPECT_FALSE(form->close());
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(form->isMinimized());
 }
 
-TEST_F(Form1Test, StartAndDisableSwapTheButtonsTheTimerAndTheIcon)
+TEST_F(MainWindowTest, StartAndDisableSwapTheButtonsTheTimerAndTheIcon)
 {
-    ASSERT_TRUE(form->Form_Load());
+    ASSERT_TRUE(form->startUp());
     EXPECT_EQ(tray.image, iconImage(AppIcon::Started));
     tray.calls.clear();
 
@@ -184,9 +184,9 @@ TEST_F(Form1Test, StartAndDisableSwapTheButtonsTheTimerAndTheIcon)
     EXPECT_NE(iconImage(AppIcon::Started), iconImage(AppIcon::Disabled));
 }
 
-TEST_F(Form1Test, CountdownBoxKeepsNonNegativeNumbersAndOtherwiseShowsTen)
+TEST_F(MainWindowTest, CountdownBoxKeepsNonNegativeNumbersAndOtherwiseShowsTen)
 {
-    ASSERT_TRUE(form->Form_Load());
+    ASSERT_TRUE(form->startUp());
     EXPECT_EQ(child<QLineEdit>("CountTimer")->text(), QStringLiteral("5"));
     EXPECT_EQ(child<QLineEdit>("CountTimer")->maxLength(), 3);
     for (const char* kept : {"0", "7", "2.5", "999", " 3"}) {
@@ -199,22 +199,22 @@ TEST_F(Form1Test, CountdownBoxKeepsNonNegativeNumbersAndOtherwiseShowsTen)
     }
 }
 
-TEST_F(Form1Test, MinimizeOnStartupHidesOnceThenActivationsShow)
+TEST_F(MainWindowTest, MinimizeOnStartupHidesOnceThenActivationsShow)
 {
-    ASSERT_TRUE(form->Form_Load());
+    ASSERT_TRUE(form->startUp());
     child<QCheckBox>("StartMin")->setChecked(true);
-    form->Form_Activate();
+    form->showAtStart();
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(tray.visible);
     tray.click();
     EXPECT_TRUE(form->isVisible());
-    form->Form_Activate();
+    form->showAtStart();
     EXPECT_TRUE(form->isVisible());
 }
 
-TEST_F(Form1Test, StartAtLoginFollowsTheBoxAndAFailureIsShownWithoutEndingAnything)
+TEST_F(MainWindowTest, StartAtLoginFollowsTheBoxAndAFailureIsShownWithoutEndingAnything)
 {
-    ASSERT_TRUE(form->Form_Load());
+    ASSERT_TRUE(form->startUp());
     auto* box = child<QCheckBox>("Check1");
     QTest::mouseClick(box, Qt::LeftButton);
     EXPECT_FALSE(box->isChecked());
@@ -227,9 +227,9 @@ TEST_F(Form1Test, StartAtLoginFollowsTheBoxAndAFailureIsShownWithoutEndingAnythi
     EXPECT_EQ(env.programEnds, 0);
 }
 
-TEST_F(Form1Test, EndOfTheSessionSavesRemovesTheIconAndEnds)
+TEST_F(MainWindowTest, EndOfTheSessionSavesRemovesTheIconAndEnds)
 {
-    ASSERT_TRUE(form->Form_Load());
+    ASSERT_TRUE(form->startUp());
     form->schedule().append({QStringLiteral("12/6/2026 07:30:00 PM"), QStringLiteral("Enabled"),
                              QStringLiteral("Daily"), QStringLiteral("Reboot")});
     std::raise(SIGTERM);

@@ -8,15 +8,15 @@ class QPushButton;
 
 // The log viewer: shows the whole event log as text, each line as the file holds it.
 // Typing into the text is allowed and discarded; the file is never written.
-class viewer : public QDialog {
+class LogViewer : public QDialog {
     Q_OBJECT
 
 public:
-    explicit viewer(const QString& logPath, QWidget* parent = nullptr);
+    explicit LogViewer(const QString& logPath, QWidget* parent = nullptr);
 
-    // Reads the log into Text1. Returns false, with the text left empty, when the file
+    // Reads the log into m_textBox. Returns false, with the text left empty, when the file
     // cannot be opened or read (gone, a folder, no permission).
-    bool Form_Load();
+    bool load();
     // The text as built from the file: every line, LF or CR LF ended or the last one
     // without an end, followed by CR LF. The text box shows the same lines.
     const QString& logText() const { return m_text; }
@@ -24,8 +24,8 @@ public:
 private:
     QString m_path;
     QString m_text;
-    QPlainTextEdit* Text1 = nullptr;
-    QPushButton* Command1 = nullptr;
+    QPlainTextEdit* m_textBox = nullptr;
+    QPushButton* m_exitButton = nullptr;
 };
 
 // The event log in `folder` whatever the letter case of its name ("LogFile.log",

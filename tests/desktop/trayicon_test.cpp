@@ -1,7 +1,7 @@
 // The tray icon over QSystemTrayIcon, without a notification area: what each activation
-// does and what the icon carries. iconadd_sni_test.cpp checks the same through D-Bus.
+// does and what the icon carries. trayicon_sni_test.cpp checks the same through D-Bus.
 #include "desktop/appicons.h"
-#include "desktop/iconadd.h"
+#include "desktop/trayicon.h"
 
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
@@ -9,7 +9,7 @@
 
 namespace {
 
-class IconAddTest : public ::testing::Test {
+class TrayIconTest : public ::testing::Test {
 protected:
     QSystemTrayIcon* systemIcon() const
     {
@@ -19,10 +19,10 @@ protected:
     }
     static QImage image(const QIcon& icon) { return icon.pixmap(32).toImage(); }
 
-    IconAdd tray;
+    TrayIcon tray;
 };
 
-TEST_F(IconAddTest, LeftClickAndRightButtonShowTheWindowOtherActivationsDoNot)
+TEST_F(TrayIconTest, LeftClickAndRightButtonShowTheWindowOtherActivationsDoNot)
 {
     QSystemTrayIcon* icon = systemIcon();
     ASSERT_NE(icon, nullptr);
@@ -42,7 +42,7 @@ TEST_F(IconAddTest, LeftClickAndRightButtonShowTheWindowOtherActivationsDoNot)
     }
 }
 
-TEST_F(IconAddTest, CarriesTheProgramNameAndNoMenu)
+TEST_F(TrayIconTest, CarriesTheProgramNameAndNoMenu)
 {
     QSystemTrayIcon* icon = systemIcon();
     ASSERT_NE(icon, nullptr);
@@ -50,7 +50,7 @@ TEST_F(IconAddTest, CarriesTheProgramNameAndNoMenu)
     EXPECT_EQ(icon->contextMenu(), nullptr);
 }
 
-TEST_F(IconAddTest, AddShowsTheGivenIconAndRemoveHidesIt)
+TEST_F(TrayIconTest, AddShowsTheGivenIconAndRemoveHidesIt)
 {
     QSystemTrayIcon* icon = systemIcon();
     ASSERT_NE(icon, nullptr);

@@ -1,6 +1,6 @@
-#include "editwindow/changetime.h"
-#include "support/formharness.h"
+#include "editwindow/editwindow.h"
 #include "support/modaldriver.h"
+#include "support/windowharness.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -57,11 +57,11 @@ struct Shown {
     int eventIndex = -2;
 };
 
-class ChangeTimeTest : public ::testing::Test, protected FormHarness {
+class EditWindowTest : public ::testing::Test, protected WindowHarness {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(form->Form_Load());
+        ASSERT_TRUE(form->startUp());
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         table = form->findChild<QTreeView*>(QStringLiteral("mainListview"));
@@ -117,12 +117,12 @@ protected:
 
 } // namespace
 
-TEST_F(ChangeTimeTest, LooksAsDesignedWithNothingClippedAndEveryControlNamed)
+TEST_F(EditWindowTest, LooksAsDesignedWithNothingClippedAndEveryControlNamed)
 {
     fill({entry(QStringLiteral("07:05:09 PM"))});
     select(0);
     EXPECT_TRUE(edit([&](QWidget* window) {
-        EXPECT_NE(qobject_cast<ChangeTime*>(window), nullptr);
+        EXPECT_NE(qobject_cast<EditWindow*>(window), nullptr);
         EXPECT_EQ(window->windowTitle(), QStringLiteral("Edit Window"));
         EXPECT_EQ(window->size(), QSize(337, 192));
         EXPECT_EQ(window->parentWidget(), form.get()) << "owned by the main window, so not in the taskbar";
@@ -198,7 +198,7 @@ TEST_F(ChangeTimeTest, LooksAsDesignedWithNothingClippedAndEveryControlNamed)
     }));
 }
 
-TEST_F(ChangeTimeTest, OpensWithCancelFocusedSaveDisabledAndTabsInTheClassicOrder)
+TEST_F(EditWindowTest, OpensWithCancelFocusedSaveDisabledAndTabsInTheClassicOrder)
 {
     fill({entry(QStringLiteral("07:05:09 PM"))});
     select(0);
@@ -221,7 +221,7 @@ TEST_F(ChangeTimeTest, OpensWithCancelFocusedSaveDisabledAndTabsInTheClassicOrde
     }));
 }
 
-TEST_F(ChangeTimeTest, EachSelectorEnablesSaveWhenItReceivesTheFocus)
+TEST_F(EditWindowTest, EachSelectorEnablesSaveWhenItReceivesTheFocus)
 {
     fill({entry(QStringLiteral("07:05:09 PM"))});
     select(0);
@@ -239,20 +239,23 @@ TEST_F(ChangeTimeTest, EachSelectorEnablesSaveWhenItReceivesTheFocus)
     }
 }
 
-TEST_F(ChangeTimeTest, OpensShowingTheSelectedEntrysTime)
+TEST_F(EditWindowTest, OpensShowingTheSelectedEntrysTime)
 {
     fill({entry(QStringLiteral("12:00:00 AM")), entry(QStringLiteral("01:00:00 PM")),
           entry(QStringLiteral("11:59:59 PM")), entry(QStringLiteral("07:05:09 AM"))});
 
-    const QStringList expected[] = {{"12", "00", "00", "AM"}, {"01", "00", "00", "PM"},
-                                    {"11", "59", "59", "PM"}, {"07", "05", "09", "AM"}};
+    const QStringList expected[] = {{"12", "00", "00", "AM"},
+                                    {"01", "00", "00", "PM"},
+                                    {"11", "59", "59", "PM"},
+                                    {"07", "05", "09", "AM"}};
     for (int row = 0; row < 4; ++row) {
         const Shown shown = openAndCancel(row);
-        EXPECT_EQ((QStringList{shown.hour, shown.minute, shown.second, shown.meridiem}), expected[row]) << row;
+        EXPECT_EQ((QStringList{shown.hour, shown.minute, shown.second, shown.meridiem}), expected[row])
+            << row;
     }
 }
 
-TEST_F(ChangeTimeTest, OpensShowingStatusFrequencyAndEventByExactMatchOnly)
+TEST_F(EditWindowTest, OpensShowingStatusFrequencyAndEventByExactMatchOnly)
 {
     fill({entry(QStringLiteral("07:00:00 AM"), QStringLiteral("Disabled"), QStringLiteral("Weekly"),
                 QStringLiteral("PowerOff")),
@@ -279,7 +282,7 @@ TEST_F(ChangeTimeTest, OpensShowingStatusFrequencyAndEventByExactMatchOnly)
     EXPECT_EQ(enabled.event, QStringLiteral("Logoff"));
 }
 
-TEST_F(ChangeTimeTest, SaveMovesTheEditedEntryToTheEndWithTodaysDate)
+TEST_F(EditWindowTest, SaveMovesTheEditedEntryToTheEndWithTodaysDate)
 {
     const ScheduleEntry second = entry(QStringLiteral("08:00:00 AM"));
     const ScheduleEntry third = entry(QStringLiteral("09:00:00 PM"), QStringLiteral("Disabled"),
@@ -312,7 +315,7 @@ TEST_F(ChangeTimeTest, SaveMovesTheEditedEntryToTheEndWithTodaysDate)
     EXPECT_TRUE(env.messages.isEmpty());
 }
 
-TEST_F(ChangeTimeTest, SavingTheLastEntryLeavesItLast)
+TEST_F(EditWindowTest, SavingTheLastEntryLeavesItLast)
 {
     const ScheduleEntry first = entry(QStringLiteral("07:00:00 AM"));
     const ScheduleEntry second = entry(QStringLiteral("08:00:00 AM"));
@@ -328,7 +331,7 @@ TEST_F(ChangeTimeTest, SavingTheLastEntryLeavesItLast)
     EXPECT_EQ(entries(), (std::vector<ScheduleEntry>{first, second, edited}));
 }
 
-TEST_F(ChangeTimeTest, EnterRightAfterOpeningCancels)
+TEST_F(EditWindowTest, EnterRightAfterOpeningCancels)
 {
     fill({entry(QStringLiteral("07:00:00 AM")), entry(QStringLiteral("08:00:00 AM"))});
     const auto before = entries();
@@ -347,7 +350,7 @@ TEST_F(ChangeTimeTest, EnterRightAfterOpeningCancels)
     EXPECT_EQ(entries(), before);
 }
 
-TEST_F(ChangeTimeTest, TabOnceThenEnterSavesUnchangedValuesWithTodaysDate)
+TEST_F(EditWindowTest, TabOnceThenEnterSavesUnchangedValuesWithTodaysDate)
 {
     const ScheduleEntry other = entry(QStringLiteral("08:00:00 AM"));
     fill({entry(QStringLiteral("07:05:09 PM"), QStringLiteral("Disabled"), QStringLiteral("Once"),
@@ -379,7 +382,7 @@ TEST_F(ChangeTimeTest, TabOnceThenEnterSavesUnchangedValuesWithTodaysDate)
     EXPECT_EQ(schedule().entry(1).Frequency, QStringLiteral("WeekDays")) << "Daily, one down";
 }
 
-TEST_F(ChangeTimeTest, CancelEscAndTheCloseBoxChangeNothingEvenAfterValuesChanged)
+TEST_F(EditWindowTest, CancelEscAndTheCloseBoxChangeNothingEvenAfterValuesChanged)
 {
     fill({entry(QStringLiteral("07:00:00 AM")), entry(QStringLiteral("08:00:00 AM")),
           entry(QStringLiteral("09:00:00 AM"))});
@@ -405,7 +408,7 @@ TEST_F(ChangeTimeTest, CancelEscAndTheCloseBoxChangeNothingEvenAfterValuesChange
     }
 }
 
-TEST_F(ChangeTimeTest, UnknownFrequencyOrEventIsSavedAsEmptyUnlessChosen)
+TEST_F(EditWindowTest, UnknownFrequencyOrEventIsSavedAsEmptyUnlessChosen)
 {
     fill({entry(QStringLiteral("07:00:00 AM"), QStringLiteral("Enabled"), QStringLiteral("Monthly"),
                 QStringLiteral("Hibernate"))});
@@ -431,7 +434,7 @@ TEST_F(ChangeTimeTest, UnknownFrequencyOrEventIsSavedAsEmptyUnlessChosen)
     EXPECT_EQ(schedule().entry(0).Frequency, QStringLiteral("Once"));
 }
 
-TEST_F(ChangeTimeTest, UnknownStatusOpensAndIsSavedAsDisabled)
+TEST_F(EditWindowTest, UnknownStatusOpensAndIsSavedAsDisabled)
 {
     fill({entry(QStringLiteral("07:00:00 AM"), QStringLiteral("ENABLED"))});
     select(0);
@@ -444,7 +447,7 @@ TEST_F(ChangeTimeTest, UnknownStatusOpensAndIsSavedAsDisabled)
     EXPECT_EQ(schedule().entry(0).Status, QStringLiteral("Disabled"));
 }
 
-TEST_F(ChangeTimeTest, EmptyScheduleSaysNothingToEditForTheButtonAndADoubleClick)
+TEST_F(EditWindowTest, EmptyScheduleSaysNothingToEditForTheButtonAndADoubleClick)
 {
     ModalDriver driver([](QWidget*) {});
     QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("Command2")), Qt::LeftButton);
@@ -458,7 +461,7 @@ TEST_F(ChangeTimeTest, EmptyScheduleSaysNothingToEditForTheButtonAndADoubleClick
     EXPECT_FALSE(driver.ran());
 }
 
-TEST_F(ChangeTimeTest, DoubleClickOnARowOpensTheEditWindow)
+TEST_F(EditWindowTest, DoubleClickOnARowOpensTheEditWindow)
 {
     fill({entry(QStringLiteral("07:00:00 AM")), entry(QStringLiteral("03:30:00 PM"))});
     select(1);
@@ -475,7 +478,7 @@ TEST_F(ChangeTimeTest, DoubleClickOnARowOpensTheEditWindow)
     EXPECT_TRUE(env.messages.isEmpty());
 }
 
-TEST_F(ChangeTimeTest, RowsWithoutASelectionOpenNothing)
+TEST_F(EditWindowTest, RowsWithoutASelectionOpenNothing)
 {
     fill({entry(QStringLiteral("07:00:00 AM")), entry(QStringLiteral("08:00:00 AM"))});
     const auto before = entries();
@@ -485,7 +488,7 @@ TEST_F(ChangeTimeTest, RowsWithoutASelectionOpenNothing)
     EXPECT_EQ(entries(), before);
 }
 
-TEST_F(ChangeTimeTest, SaveUsesTheRowSelectedAtSaveTimeAndWithNoneChangesNothing)
+TEST_F(EditWindowTest, SaveUsesTheRowSelectedAtSaveTimeAndWithNoneChangesNothing)
 {
     const ScheduleEntry first = entry(QStringLiteral("07:00:00 AM"));
     const ScheduleEntry second = entry(QStringLiteral("08:00:00 AM"));
@@ -516,7 +519,7 @@ TEST_F(ChangeTimeTest, SaveUsesTheRowSelectedAtSaveTimeAndWithNoneChangesNothing
     EXPECT_EQ(entries(), (std::vector<ScheduleEntry>{first, second, saved}));
 }
 
-TEST_F(ChangeTimeTest, AnUnreadableRecordOpensAtOneOClockAndSavesAReadableOne)
+TEST_F(EditWindowTest, AnUnreadableRecordOpensAtOneOClockAndSavesAReadableOne)
 {
     fill({{QStringLiteral("not a time"), QStringLiteral("Enabled"), QStringLiteral("Daily"),
            QStringLiteral("Reboot")}});

@@ -1,7 +1,7 @@
 #include "desktop/paths.h"
-#include "logviewer/viewer.h"
-#include "support/formharness.h"
+#include "logviewer/logviewer.h"
 #include "support/modaldriver.h"
+#include "support/windowharness.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,11 +26,11 @@ struct Seen {
     QStringList lines; // as the text box shows them
 };
 
-class ViewerTest : public ::testing::Test, protected FormHarness {
+class LogViewerTest : public ::testing::Test, protected WindowHarness {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(form->Form_Load());
+        ASSERT_TRUE(form->startUp());
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
         form->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(0);
@@ -60,7 +60,7 @@ protected:
     {
         Seen seen;
         const bool opened = view([&](QWidget* window) {
-            auto* shown = qobject_cast<viewer*>(window);
+            auto* shown = qobject_cast<LogViewer*>(window);
             ASSERT_NE(shown, nullptr);
             seen.caption = shown->windowTitle();
             seen.text = shown->logText();
@@ -77,7 +77,7 @@ protected:
 
 } // namespace
 
-TEST_F(ViewerTest, WithoutALogOnlyTheMessageIsShown)
+TEST_F(LogViewerTest, WithoutALogOnlyTheMessageIsShown)
 {
     EXPECT_FALSE(view([](QWidget*) {})) << "no folder yet";
     ASSERT_TRUE(QDir().mkpath(logFolder()));
@@ -88,7 +88,7 @@ TEST_F(ViewerTest, WithoutALogOnlyTheMessageIsShown)
     EXPECT_EQ(env.captions, QStringList(2, QStringLiteral("Lullwick")));
 }
 
-TEST_F(ViewerTest, TheLogIsFoundWhateverTheLetterCaseOfItsName)
+TEST_F(LogViewerTest, TheLogIsFoundWhateverTheLetterCaseOfItsName)
 {
     for (const char* name : {"LOGFILE.LOG", "LogFile.log", "logfile.log", "lOgFiLe.LoG"}) {
         const QString path = writeLog(QLatin1String(name), ShutdownLine + "\r\n");
@@ -109,7 +109,7 @@ TEST_F(ViewerTest, TheLogIsFoundWhateverTheLetterCaseOfItsName)
     EXPECT_EQ(seen->text, QString::fromLatin1(ShutdownLine + "\r\n"));
 }
 
-TEST_F(ViewerTest, ShowsEveryLineInFileOrderEachFollowedByCrLf)
+TEST_F(LogViewerTest, ShowsEveryLineInFileOrderEachFollowedByCrLf)
 {
     writeLog(QStringLiteral("LogFile.log"), QByteArray());
     auto seen = viewAndClose();
@@ -147,7 +147,7 @@ TEST_F(ViewerTest, ShowsEveryLineInFileOrderEachFollowedByCrLf)
     EXPECT_TRUE(env.messages.isEmpty());
 }
 
-TEST_F(ViewerTest, LinesThatAreNotUtf8AreShownAsLatin1)
+TEST_F(LogViewerTest, LinesThatAreNotUtf8AreShownAsLatin1)
 {
     // An older line written in a single-byte code page beside a UTF-8 one.
     writeLog(QStringLiteral("LogFile.log"), "\"Caf\xe9\"\r\n\"Caf\xc3\xa9\"\r\n");
@@ -156,7 +156,7 @@ TEST_F(ViewerTest, LinesThatAreNotUtf8AreShownAsLatin1)
     EXPECT_EQ(seen->text, QStringLiteral("\"Caf\u00e9\"\r\n\"Caf\u00e9\"\r\n"));
 }
 
-TEST_F(ViewerTest, LooksAsDesignedAndEveryControlIsReachable)
+TEST_F(LogViewerTest, LooksAsDesignedAndEveryControlIsReachable)
 {
     writeLog(QStringLiteral("LogFile.log"), ShutdownLine + "\r\n");
     EXPECT_TRUE(view([&](QWidget* window) {
@@ -193,7 +193,7 @@ TEST_F(ViewerTest, LooksAsDesignedAndEveryControlIsReachable)
     }));
 }
 
-TEST_F(ViewerTest, ALogThatCannotBeReadGivesTheSameMessage)
+TEST_F(LogViewerTest, ALogThatCannotBeReadGivesTheSameMessage)
 {
     // A folder of that name is no log.
     ASSERT_TRUE(QDir().mkpath(logFolder() + QStringLiteral("/logfile.log")));
@@ -207,7 +207,7 @@ TEST_F(ViewerTest, ALogThatCannotBeReadGivesTheSameMessage)
     EXPECT_EQ(env.messages, QStringList(2, QStringLiteral("No LogFile exits...")));
 
     // And a log deleted after it was found.
-    viewer gone(logFolder() + QStringLiteral("/deleted.log"), form.get());
-    EXPECT_FALSE(gone.Form_Load());
+    LogViewer gone(logFolder() + QStringLiteral("/deleted.log"), form.get());
+    EXPECT_FALSE(gone.load());
     EXPECT_EQ(gone.logText(), QString());
 }

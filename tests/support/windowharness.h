@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/form1.h"
+#include "mainwindow/mainwindow.h"
 #include "support/fakes.h"
 #include "support/mockclock.h"
 #include "support/tempenvironment.h"
@@ -9,16 +9,16 @@
 
 // A main window on fakes, in a temporary home, with a clock the test sets: where the window
 // tests start from. The window is created but not loaded.
-class FormHarness {
+class WindowHarness {
 protected:
-    explicit FormHarness(const QDateTime& start = QDateTime(QDate(2026, 12, 7), QTime(9, 0, 0)))
+    explicit WindowHarness(const QDateTime& start = QDateTime(QDate(2026, 12, 7), QTime(9, 0, 0)))
         : clock(start)
     {
     }
 
-    std::unique_ptr<Form1> newForm()
+    std::unique_ptr<MainWindow> newForm()
     {
-        return std::make_unique<Form1>(Form1Services{tray, startup, power, sound});
+        return std::make_unique<MainWindow>(MainWindowServices{tray, startup, power, sound});
     }
     template <typename T> T* child(const char* name) const
     {
@@ -31,5 +31,5 @@ protected:
     FakeStartup startup;
     FakePower power;
     FakeSound sound;
-    std::unique_ptr<Form1> form = newForm();
+    std::unique_ptr<MainWindow> form = newForm();
 };

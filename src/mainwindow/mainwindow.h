@@ -3,7 +3,7 @@
 #include "desktop/appicons.h"
 #include "desktop/sessionend.h"
 #include "desktop/singleinstance.h"
-#include "execution/frmwarning.h"
+#include "execution/warningwindow.h"
 #include "schedule/schedulecheck.h"
 #include "schedule/schedulelist.h"
 
@@ -24,7 +24,7 @@ class Tray;
 class WarningSound;
 
 // What the main window needs from the platform; the caller keeps ownership.
-struct Form1Services {
+struct MainWindowServices {
     Tray& tray;
     StartupRegistration& startup;
     PowerActions& power;
@@ -33,37 +33,37 @@ struct Form1Services {
 
 // The main window: the schedule, the options, the scheduler's check timer, and the program's
 // life from start to Exit. Closing it only hides it; the program goes on in the tray.
-class Form1 : public QWidget, public WarningHost {
+class MainWindow : public QWidget, public WarningHost {
     Q_OBJECT
 
 public:
     // Why the window is asked to close.
     enum class UnloadMode { UserClose = 0, ProgramUnload = 1, SessionEnd = 2 };
 
-    explicit Form1(Form1Services services, QWidget* parent = nullptr);
-    ~Form1() override;
+    explicit MainWindow(MainWindowServices services, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Start-up: refuses a second instance (returns false after telling the user, and the
     // caller ends this instance), fills the selectors, adds the tray icon, loads the stored
     // schedule and options and starts the scheduler.
-    bool Form_Load();
+    bool startUp();
     // Shows the window unless "Minimize on Startup" asks to start in the tray.
-    void Form_Activate();
+    void showAtStart();
     // Returns true to refuse closing the window.
-    bool Form_QueryUnload(UnloadMode mode);
-    void Form_Unload();
+    bool refusesClose(UnloadMode mode);
+    void unload();
 
-    void Startbtn_Click();
-    void disablebtn_Click();
-    void CountTimer_LostFocus();
-    void Command4_Click();
-    void Check1_Click();
+    void startScheduler();
+    void disableScheduler();
+    void correctCountdownText();
+    void exitProgram();
+    void startAtLoginChanged();
 
     // The Schedule tab's commands: Add, Edit (also a double-click on the table), Delete.
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void VlogFile_Click();
+    void addEntry();
+    void editEntry();
+    void deleteEntry();
+    void viewLog();
 
     // Saves the schedule and options; on failure tells the user and returns false.
     bool SaveSettings();
@@ -71,9 +71,9 @@ public:
     void LoadSettings();
 
     // The scheduler: one tick of the check timer, and the scan for a due entry.
-    void timechecker_Timer();
+    void checkTick();
     void FindDueEntry();
-    bool isSchedulerStarted() const { return m_timechecker.isActive(); }
+    bool isSchedulerStarted() const { return m_checkTimer.isActive(); }
 
     ScheduleList& schedule() override { return m_schedule; }
     const DueEvent& dueEvent() const { return m_dueEvent; }
@@ -108,11 +108,11 @@ private:
     void runWarning();
     void onSessionEnding();
 
-    Form1Services m_services;
+    MainWindowServices m_services;
     SingleInstance m_instance;
     ScheduleList m_schedule;
     DueEvent m_dueEvent;
-    QTimer m_timechecker;
+    QTimer m_checkTimer;
     AppIcon m_iconState = AppIcon::Started;
     bool m_activatedOnce = false;
     bool m_unloading = false;
@@ -120,28 +120,28 @@ private:
     qint64 m_warnedAt = -1; // the second (since the epoch) in which the last warning opened
     SessionEndWatcher m_sessionEnd;
 
-    QTabWidget* SSTab1 = nullptr;
-    QTreeView* mainListview = nullptr;
-    QComboBox* cmbHour = nullptr;
-    QComboBox* CmbMinute = nullptr;
-    QComboBox* CmbSecond = nullptr;
-    QComboBox* CmbAMPM = nullptr;
-    QComboBox* CmbStatus = nullptr;
-    QComboBox* CmbFrequency = nullptr;
-    QComboBox* CmbEvent = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Startbtn = nullptr;
-    QPushButton* disablebtn = nullptr;
-    QPushButton* Command4 = nullptr;
-    QCheckBox* AbortBtn = nullptr;
-    QCheckBox* Check1 = nullptr;
-    QLineEdit* CountTimer = nullptr;
-    QCheckBox* EventSound = nullptr;
-    QCheckBox* LogFile = nullptr;
-    QPushButton* VlogFile = nullptr;
-    QCheckBox* StartMin = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label11 = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    QTreeView* m_table = nullptr;
+    QComboBox* m_hourBox = nullptr;
+    QComboBox* m_minuteBox = nullptr;
+    QComboBox* m_secondBox = nullptr;
+    QComboBox* m_meridiemBox = nullptr;
+    QComboBox* m_statusBox = nullptr;
+    QComboBox* m_frequencyBox = nullptr;
+    QComboBox* m_eventBox = nullptr;
+    QPushButton* m_addButton = nullptr;
+    QPushButton* m_editButton = nullptr;
+    QPushButton* m_deleteButton = nullptr;
+    QPushButton* m_startButton = nullptr;
+    QPushButton* m_disableButton = nullptr;
+    QPushButton* m_exitButton = nullptr;
+    QCheckBox* m_abortBox = nullptr;
+    QCheckBox* m_startAtLoginBox = nullptr;
+    QLineEdit* m_countdownEdit = nullptr;
+    QCheckBox* m_soundBox = nullptr;
+    QCheckBox* m_logBox = nullptr;
+    QPushButton* m_viewLogButton = nullptr;
+    QCheckBox* m_startMinimizedBox = nullptr;
+    QLabel* m_versionLabel = nullptr;
+    QLabel* m_aboutLabel = nullptr;
 };

@@ -11,18 +11,18 @@ class ScheduleList;
 // It reads the selected row itself, once when it opens to preset its selectors and again
 // at Save to know which entry to replace. Save moves the edited entry to the end of the
 // schedule with today's date in its record; Cancel, Esc and the close box change nothing.
-class ChangeTime : public QDialog {
+class EditWindow : public QDialog {
     Q_OBJECT
 
 public:
     // `schedule` and `selection` (the main table's selection) must outlive the window.
-    ChangeTime(ScheduleList& schedule, QItemSelectionModel& selection, QWidget* parent = nullptr);
+    EditWindow(ScheduleList& schedule, QItemSelectionModel& selection, QWidget* parent = nullptr);
 
     // Fills the selectors and presets them from the selected entry (with no row selected,
     // the time shows 01:00:00 and the other selectors nothing). Save starts disabled.
-    void Form_Load();
+    void preset();
     // Writes the entry back and closes. With no row selected by now nothing is changed.
-    void Command1_Click();
+    void save();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -33,13 +33,13 @@ private:
     ScheduleList& m_schedule;
     QItemSelectionModel& m_selection;
 
-    QComboBox* cmbHour = nullptr;
-    QComboBox* CmbMinute = nullptr;
-    QComboBox* CmbSecond = nullptr;
-    QComboBox* CmbAMPM = nullptr;
-    QComboBox* CmbStatus = nullptr;
-    QComboBox* CmbEvent = nullptr;
-    QComboBox* CmbFrequency = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
+    QComboBox* m_hourBox = nullptr;
+    QComboBox* m_minuteBox = nullptr;
+    QComboBox* m_secondBox = nullptr;
+    QComboBox* m_meridiemBox = nullptr;
+    QComboBox* m_statusBox = nullptr;
+    QComboBox* m_eventBox = nullptr;
+    QComboBox* m_frequencyBox = nullptr;
+    QPushButton* m_saveButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
 };

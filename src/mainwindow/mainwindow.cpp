@@ -1,0 +1,548 @@
+#include "mainwindow.h"
+
+#include "desktop/appinfo.h"
+#include "desktop/clock.h"
+#include "desktop/messagebox.h"
+#include "desktop/paths.h"
+#include "desktop/programend.h"
+#include "desktop/startup.h"
+#include "desktop/tray.h"
+#include "desktop/twips.h"
+#include "editwindow/editwindow.h"
+#include "editwindow/scheduleselectors.h"
+#include "logviewer/logviewer.h"
+#include "schedule/numbertext.h"
+#include "schedule/schedulestore.h"
+#include "schedule/timetext.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTreeView>
+
+namespace {
+
+int checkValue(const QCheckBox* box)
+{
+    switch (box->checkState()) {
+    case Qt::Unchecked:
+        return 0;
+    case Qt::Checked:
+        return 1;
+    case Qt::PartiallyChecked:
+        return 2;
+    }
+    return 0;
+}
+
+void setCheckValue(QCheckBox* box, int value)
+{
+    box->setCheckState(value == 0 ? Qt::Unchecked : value == 1 ? Qt::Checked : Qt::PartiallyChecked);
+}
+
+const QString AboutText = QStringLiteral(
+    "Shut down, power off, reboot or log off computer at scheduled time."
+    "Warning sound and countdown during any scheduled Event. Log file to keep track of all the "
+    "events.\n\nWritten by the Lullwick developers. Your feedback is always welcome");
+
+} // namespace
+
+MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_services(services), m_instance(Paths::instanceLock())
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromLatin1(AppTitle));
+    setWindowIcon(appIcon(AppIcon::Started));
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPointSizeF(8);
+    setFont(tahoma);
+    setFixedSize(px(7245), px(7050));
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    m_tabs->setGeometry(twips(120, 480, 6975, 6015));
+    auto* misc = new QWidget;
+    auto* scheduleTab = new QWidget;
+    auto* about = new QWidget;
+    m_tabs->addTab(misc, tr("Misc Settings"));
+    m_tabs->addTab(scheduleTab, tr("Schedule"));
+    m_tabs->addTab(about, tr("About"));
+    // Positions are given from the top of the tab control, the tab strip included.
+    const int pageTop = m_tabs->tabBar()->sizeHint().height();
+    buildMiscTab(misc, pageTop);
+    buildScheduleTab(scheduleTab, pageTop);
+    buildAboutTab(about, pageTop);
+    m_tabs->setCurrentWidget(scheduleTab);
+
+    m_checkTimer.setInterval(100);
+    connect(&m_checkTimer, &QTimer::timeout, this, &MainWindow::checkTick);
+    connect(&m_services.tray, &Tray::showWindowRequested, this, &MainWindow::showFromTray);
+    connect(&m_sessionEnd, &SessionEndWatcher::sessionEnding, this, &MainWindow::onSessionEnding);
+
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildScheduleTab(QWidget* page, int pageTop)
+{
+    const auto at = [pageTop](int left, int top, int width, int height) {
+        return twips(left, top, width, height).translated(0, -pageTop);
+    };
+
+    m_table = new QTreeView(page);
+    m_table->setObjectName(QStringLiteral("mainListview"));
+    m_table->setAccessibleName(tr("Schedule"));
+    m_table->setGeometry(at(120, 450, 6735, 3495));
+    m_table->setModel(&m_schedule);
+    m_table->setRootIsDecorated(false);
+    m_table->setUniformRowHeights(true);
+    m_table->setAllColumnsShowFocus(true);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->header()->setSectionsMovable(false);
+    m_table->header()->setStretchLastSection(false);
+    const int columnWidth = (m_table->width() - 2 * m_table->frameWidth() - 4) / ScheduleList::ColumnCount;
+    for (int column = 0; column < ScheduleList::ColumnCount; ++column)
+        m_table->setColumnWidth(column, columnWidth);
+    m_table->viewport()->installEventFilter(this);
+
+    struct Selector {
+        QComboBox*& combo;
+        const char* name;
+        const char* caption;
+        int left;
+        int width;
+    };
+    // Wider than the classic layout's pick-lists so that "Disabled" and "WeekDays" fit
+    // in any font; same order, same row, same overall span.
+    const Selector selectors[] = {
+        {m_hourBox, "cmbHour", QT_TR_NOOP("Hour"), 120, 705},
+        {m_minuteBox, "CmbMinute", QT_TR_NOOP("Minute"), 825, 705},
+        {m_secondBox, "CmbSecond", QT_TR_NOOP("Second"), 1530, 705},
+        {m_meridiemBox, "CmbAMPM", QT_TR_NOOP("AM/PM"), 2235, 705},
+        {m_statusBox, "CmbStatus", QT_TR_NOOP("Status"), 2940, 1215},
+        {m_frequencyBox, "CmbFrequency", QT_TR_NOOP("Frequency"), 4170, 1335},
+        {m_eventBox, "CmbEvent", QT_TR_NOOP("Event"), 5520, 1335},
+    };
+    int labelNumber = 2;
+    for (const Selector& s : selectors) {
+        s.combo = new QComboBox(page);
+        s.combo->setObjectName(QLatin1String(s.name));
+        s.combo->setGeometry(at(s.left, 4650, s.width, 330));
+        auto* label = new QLabel(tr(s.caption), page);
+        label->setObjectName(QStringLiteral("Label%1").arg(labelNumber++));
+        label->setGeometry(at(s.left, 4410, s.width, 225));
+        label->setBuddy(s.combo);
+    }
+
+    struct Button {
+        QPushButton*& button;
+        const char* name;
+        const char* caption;
+        void (MainWindow::*handler)();
+    };
+    const Button buttons[] = {
+        {m_addButton, "Command1", QT_TR_NOOP("Add"), &MainWindow::addEntry},
+        {m_editButton, "Command2", QT_TR_NOOP("Edit"), &MainWindow::editEntry},
+        {m_deleteButton, "Command3", QT_TR_NOOP("Delete"), &MainWindow::deleteEntry},
+        {m_startButton, "Startbtn", QT_TR_NOOP("Start"), &MainWindow::startScheduler},
+        {m_disableButton, "disablebtn", QT_TR_NOOP("Disable"), &MainWindow::disableScheduler},
+        {m_exitButton, "Command4", QT_TR_NOOP("Exit"), &MainWindow::exitProgram},
+    };
+    int left = 615;
+    for (const Button& b : buttons) {
+        b.button = new QPushButton(tr(b.caption), page);
+        b.button->setObjectName(QLatin1String(b.name));
+        b.button->setGeometry(at(left, 5370, 960, 375));
+        connect(b.button, &QPushButton::clicked, this, b.handler);
+        left += 960;
+    }
+    m_startButton->setEnabled(false);
+}
+
+void MainWindow::buildMiscTab(QWidget* page, int pageTop)
+{
+    auto* optionsFrame = new QGroupBox(page);
+    optionsFrame->setObjectName(QStringLiteral("Frame1"));
+    optionsFrame->setGeometry(twips(200, 480, 6690, 5295).translated(0, -pageTop));
+
+    const auto checkBox = [optionsFrame](const char* name, const QString& caption, QRect geometry,
+                                         bool checked) {
+        auto* box = new QCheckBox(caption, optionsFrame);
+        box->setObjectName(QLatin1String(name));
+        box->setGeometry(geometry);
+        box->setChecked(checked);
+        return box;
+    };
+    m_abortBox = checkBox("AbortBtn", tr("Enable Abort Button"), twips(1920, 960, 2895, 495), true);
+    m_startAtLoginBox = checkBox("Check1", tr("Load on Windows Startup"), twips(1920, 1680, 2895, 495), true);
+    auto* countdownLabel = new QLabel(tr("Count Down Timer"), optionsFrame);
+    countdownLabel->setObjectName(QStringLiteral("Label9"));
+    countdownLabel->setGeometry(twips(1920, 2520, 1815, 285));
+    m_countdownEdit = new QLineEdit(QStringLiteral("5"), optionsFrame);
+    m_countdownEdit->setObjectName(QStringLiteral("CountTimer"));
+    m_countdownEdit->setMaxLength(3);
+    m_countdownEdit->setGeometry(twips(4440, 2505, 495, 315));
+    m_countdownEdit->installEventFilter(this);
+    countdownLabel->setBuddy(m_countdownEdit);
+    m_soundBox = checkBox("EventSound", tr("Enable Sound on Event"), twips(1920, 3000, 2895, 375), false);
+    m_logBox = checkBox("LogFile", tr("Log File"), twips(1920, 3600, 2895, 285), true);
+    m_viewLogButton = new QPushButton(tr("View"), optionsFrame);
+    m_viewLogButton->setObjectName(QStringLiteral("VlogFile"));
+    m_viewLogButton->setGeometry(twips(4920, 3540, 855, 375));
+    m_startMinimizedBox =
+        checkBox("StartMin", tr("Minimize on Startup"), twips(1920, 4080, 2895, 285), false);
+
+    // Thin lines between the options.
+    for (int top : {1560, 2340, 2910, 3465, 4000}) {
+        auto* line = new QFrame(optionsFrame);
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Sunken);
+        line->setGeometry(twips(1800, top, 4200, 30));
+    }
+
+    connect(m_startAtLoginBox, &QCheckBox::stateChanged, this, &MainWindow::startAtLoginChanged);
+    connect(m_viewLogButton, &QPushButton::clicked, this, &MainWindow::viewLog);
+}
+
+void MainWindow::buildAboutTab(QWidget* page, int pageTop)
+{
+    auto* aboutFrame = new QGroupBox(page);
+    aboutFrame->setObjectName(QStringLiteral("Frame2"));
+    aboutFrame->setGeometry(twips(200, 480, 6690, 5295).translated(0, -pageTop));
+    m_versionLabel = new QLabel(tr("Lullwick v1.0"), aboutFrame);
+    m_versionLabel->setObjectName(QStringLiteral("Label1"));
+    m_versionLabel->setGeometry(twips(2085, 360, 3075, 285));
+    m_versionLabel->setAlignment(Qt::AlignCenter);
+    QFont bold = m_versionLabel->font();
+    bold.setBold(true);
+    m_versionLabel->setFont(bold);
+    m_versionLabel->setStyleSheet(QStringLiteral("color: #0000ff"));
+    m_aboutLabel = new QLabel(aboutFrame);
+    m_aboutLabel->setObjectName(QStringLiteral("Label11"));
+    m_aboutLabel->setWordWrap(true);
+    m_aboutLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_aboutLabel->setGeometry(twips(360, 840, 6240, 3000));
+}
+
+bool MainWindow::startUp()
+{
+    if (!m_instance.tryAcquire()) {
+        showMessage(nullptr, tr("Program Already Running"));
+        return false;
+    }
+    selectors().fill(0);
+    setSchedulerButtons(true);
+    AddTrayIcon();
+    LoadSettings();
+    m_checkTimer.start();
+    m_aboutLabel->setText(AboutText);
+    return true;
+}
+
+ScheduleSelectors MainWindow::selectors() const
+{
+    return {m_hourBox, m_minuteBox, m_secondBox, m_meridiemBox, m_statusBox, m_frequencyBox, m_eventBox};
+}
+
+void MainWindow::showAtStart()
+{
+    if (m_startMinimizedBox->isChecked() && !m_activatedOnce)
+        hideToTray();
+    else
+        show();
+    m_activatedOnce = true;
+}
+
+bool MainWindow::refusesClose(UnloadMode mode)
+{
+    switch (mode) {
+    case UnloadMode::UserClose:
+        hideToTray();
+        return true;
+    case UnloadMode::ProgramUnload:
+        hide();
+        return false;
+    case UnloadMode::SessionEnd:
+        return false;
+    }
+    return false;
+}
+
+void MainWindow::unload()
+{
+    // Nothing may hold up a session that is ending; Exit has already reported a failed save.
+    saveQuietly();
+    RemoveTrayIcon();
+}
+
+void MainWindow::onSessionEnding()
+{
+    // A running countdown refuses to be closed; the event it announces goes ahead.
+    if (m_warningOpen || refusesClose(UnloadMode::SessionEnd))
+        return;
+    unload();
+    endProgram();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (refusesClose(m_unloading ? UnloadMode::ProgramUnload : UnloadMode::UserClose)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    unload();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_countdownEdit && event->type() == QEvent::FocusOut)
+        correctCountdownText();
+    else if (watched == m_table->viewport() && event->type() == QEvent::MouseButtonDblClick)
+        editEntry();
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::hideToTray()
+{
+    // Without a notification area nothing could bring a hidden window back, so it is
+    // minimised instead and stays reachable from the taskbar.
+    if (m_services.tray.isAvailable())
+        hide();
+    else
+        showMinimized();
+}
+
+void MainWindow::showFromTray()
+{
+    if (!isVisible() || isMinimized())
+        showNormal();
+}
+
+void MainWindow::setSchedulerButtons(bool started)
+{
+    m_startButton->setEnabled(!started);
+    m_disableButton->setEnabled(started);
+}
+
+void MainWindow::setStateIcon(AppIcon icon)
+{
+    m_iconState = icon;
+    setWindowIcon(appIcon(icon));
+}
+
+void MainWindow::AddTrayIcon()
+{
+    m_services.tray.AddTrayIcon(windowIcon());
+}
+
+void MainWindow::RemoveTrayIcon()
+{
+    m_services.tray.RemoveTrayIcon();
+}
+
+void MainWindow::startScheduler()
+{
+    m_checkTimer.start();
+    setSchedulerButtons(true);
+    RemoveTrayIcon();
+    setStateIcon(AppIcon::Started);
+    AddTrayIcon();
+}
+
+void MainWindow::disableScheduler()
+{
+    setSchedulerButtons(false);
+    m_checkTimer.stop();
+    RemoveTrayIcon();
+    setStateIcon(AppIcon::Disabled);
+    AddTrayIcon();
+}
+
+void MainWindow::correctCountdownText()
+{
+    const auto number = parseNumber(m_countdownEdit->text());
+    if (!number || *number < 0)
+        m_countdownEdit->setText(QStringLiteral("10"));
+}
+
+void MainWindow::startAtLoginChanged()
+{
+    applyStartup(checkValue(m_startAtLoginBox) == 1);
+}
+
+void MainWindow::applyStartup(bool enabled)
+{
+    const QString error =
+        enabled ? m_services.startup.SetStartupEntry() : m_services.startup.ClearStartupEntry();
+    if (!error.isEmpty())
+        showMessage(this, error);
+}
+
+void MainWindow::exitProgram()
+{
+    applyStartup(checkValue(m_startAtLoginBox) == 1);
+    // Leaving without the schedule on disk would lose it; the user is told and stays.
+    if (!SaveSettings())
+        return;
+    RemoveTrayIcon();
+    m_unloading = true;
+    close();
+    endProgram();
+}
+
+void MainWindow::addEntry()
+{
+    if (m_schedule.count() >= MaxScheduleEntries) {
+        showMessage(this, tr("The schedule is full: it holds at most %1 entries.").arg(MaxScheduleEntries));
+        return;
+    }
+    m_schedule.append(selectors().entry(Clock::now().date()));
+}
+
+void MainWindow::editEntry()
+{
+    if (m_schedule.count() == 0) {
+        showMessage(this, tr("Nothing to Edit"));
+        return;
+    }
+    if (selectedPosition() < 0)
+        return;
+    EditWindow window(m_schedule, *m_table->selectionModel(), this);
+    window.exec();
+}
+
+void MainWindow::deleteEntry()
+{
+    if (m_schedule.count() == 0) {
+        showMessage(this, tr("Nothing to Delete"));
+        return;
+    }
+    const int position = selectedPosition();
+    if (position >= 0)
+        m_schedule.removeAt(position);
+}
+
+void MainWindow::viewLog()
+{
+    viewLogFile(this);
+}
+
+int MainWindow::selectedPosition() const
+{
+    const QModelIndexList rows = m_table->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+QString MainWindow::saveQuietly()
+{
+    const OptionValues options{checkValue(m_soundBox),  checkValue(m_abortBox),
+                               m_countdownEdit->text(), checkValue(m_startAtLoginBox),
+                               checkValue(m_logBox),    checkValue(m_startMinimizedBox)};
+    return saveSchedule(Paths::settingsFile(), m_schedule, options);
+}
+
+bool MainWindow::SaveSettings()
+{
+    const QString error = saveQuietly();
+    if (error.isEmpty())
+        return true;
+    showMessage(this, error);
+    return false;
+}
+
+void MainWindow::LoadSettings()
+{
+    const StoredOptions stored = loadSchedule(Paths::settingsFile(), m_schedule);
+    if (stored.EventSound)
+        setCheckValue(m_soundBox, *stored.EventSound);
+    if (stored.AbortBtn)
+        setCheckValue(m_abortBox, *stored.AbortBtn);
+    if (stored.CountTimer)
+        m_countdownEdit->setText(*stored.CountTimer);
+    if (stored.Startup)
+        setCheckValue(m_startAtLoginBox,
+                      *stored.Startup); // a change runs startAtLoginChanged, as a click would
+    if (stored.LogFile)
+        setCheckValue(m_logBox, *stored.LogFile);
+    if (stored.StartMin)
+        setCheckValue(m_startMinimizedBox, *stored.StartMin);
+}
+
+void MainWindow::checkTick()
+{
+    const QDateTime now = Clock::now();
+    const qint64 second = now.toSecsSinceEpoch();
+    // An event the user aborted does not come back within its own second.
+    if (!m_dueEvent.isEmpty() && second != m_warnedAt &&
+        formatTimeText(now.time().msecsSinceStartOfDay() / 1000) == m_dueEvent.DueTime) {
+        if (!runsToday(m_dueEvent, m_schedule, now.date()))
+            return;
+        RemoveTrayIcon();
+        hide();
+        m_warnedAt = second;
+        runWarning();
+        FindDueEntry(); // at the time the warning closed
+        return;
+    }
+    m_dueEvent = ::FindDueEntry(m_schedule, now);
+}
+
+void MainWindow::runWarning()
+{
+    WarningWindow warning(*this, m_dueEvent, m_services.power, m_services.sound);
+    m_warningOpen = true;
+    warning.exec();
+    m_warningOpen = false;
+    if (!warning.refusal().isEmpty())
+        showMessage(this, tr("The system refused to carry out the event: %1").arg(warning.refusal()));
+}
+
+void MainWindow::setScheduleCheck(bool running)
+{
+    if (running)
+        m_checkTimer.start();
+    else
+        m_checkTimer.stop();
+}
+
+void MainWindow::showMainWindow()
+{
+    showNormal();
+}
+
+QString MainWindow::countTimerText() const
+{
+    return m_countdownEdit->text();
+}
+
+bool MainWindow::abortEnabled() const
+{
+    return checkValue(m_abortBox) == 1;
+}
+
+bool MainWindow::soundEnabled() const
+{
+    return checkValue(m_soundBox) == 1;
+}
+
+bool MainWindow::logEnabled() const
+{
+    return checkValue(m_logBox) == 1;
+}
+
+void MainWindow::FindDueEntry()
+{
+    m_dueEvent = ::FindDueEntry(m_schedule, Clock::now());
+}

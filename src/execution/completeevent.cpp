@@ -30,7 +30,7 @@ std::optional<int> powerFlags(const QString& eventKind)
 Completion CompleteEvent(const DueEvent& due, CompletionHost& host, PowerActions& power)
 {
     if (host.logEnabled())
-        appendToEventLog(Paths::logFile(), due.EventKind, Clock::now());
+        appendToEventLog(Paths::logFile(), eventLogLine(due.EventKind, Clock::now()));
 
     ScheduleList& schedule = host.schedule();
     std::optional<std::pair<int, ScheduleEntry>> removed;

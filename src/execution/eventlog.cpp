@@ -42,14 +42,14 @@ QString eventLogLine(const QString& eventKind, const QDateTime& when)
            QLatin1String("\"\r\n");
 }
 
-QString appendToEventLog(const QString& path, const QString& eventKind, const QDateTime& when)
+QString appendToEventLog(const QString& path, const QString& line)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile log(path);
     if (!log.open(QIODevice::WriteOnly | QIODevice::Append))
         return log.errorString();
-    const QByteArray line = eventLogLine(eventKind, when).toUtf8();
-    if (log.write(line) != line.size() || !log.flush())
+    const QByteArray bytes = line.toUtf8();
+    if (log.write(bytes) != bytes.size() || !log.flush())
         return log.errorString();
     return {};
 }

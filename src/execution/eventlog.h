@@ -9,6 +9,7 @@
 // four-digit year and no time zone; the C locale writes them as United States settings do.
 QString eventLogLine(const QString& eventKind, const QDateTime& when);
 
-// Appends the line to the log file, creating the file and its folder when missing; the file
-// is never truncated. Returns an empty string, or why the line could not be written.
-QString appendToEventLog(const QString& path, const QString& eventKind, const QDateTime& when);
+// Appends a line (with its CR LF, as eventLogLine() makes it) to the log file, creating the
+// file and its folder when missing; the file is never truncated. Returns an empty string, or
+// why the line could not be written.
+QString appendToEventLog(const QString& path, const QString& line);

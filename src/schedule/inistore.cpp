@@ -73,17 +73,27 @@ QString saveFailure(const QString& path, const QString& reason)
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
+QString loadFailure(const QString& path, const QString& reason)
+{
+    return QCoreApplication::translate("IniStore", "Could not read the settings file %1: %2")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+
 } // namespace
 
-bool IniStore::load(const QString& path)
+QString IniStore::load(const QString& path)
 {
     clear();
     QFile file(path);
+    if (!file.exists())
+        return {};
     if (!file.open(QIODevice::ReadOnly))
-        return false;
+        return loadFailure(path, file.errorString());
     const QByteArray content = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return loadFailure(path, file.errorString());
     parse(content);
-    return file.error() == QFileDevice::NoError;
+    return {};
 }
 
 void IniStore::parse(QByteArrayView text)

@@ -28,9 +28,11 @@ public:
         friend bool operator==(const Pair&, const Pair&) = default;
     };
 
-    // Replaces the document with what the file at path holds. A missing or unreadable file
-    // gives an empty document and false; a damaged one gives whatever lines can be read.
-    bool load(const QString& path);
+    // Replaces the document with what the file at path holds; a damaged file gives whatever
+    // lines can be read. Returns "" when the file was read or does not exist (an empty
+    // document), otherwise a message naming the file and the system's reason, with the
+    // document empty.
+    QString load(const QString& path);
     // Replaces the document with the lines of a file's content (UTF-8, a leading BOM skipped).
     void parse(QByteArrayView text);
 

@@ -77,8 +77,8 @@ QString saveSchedule(const QString& path, const ScheduleList& list, const Option
 StoredOptions loadSchedule(const QString& path, ScheduleList& list)
 {
     IniStore store;
-    store.load(path);
     StoredOptions options;
+    options.error = store.load(path);
     std::array<QString, SlotCount> texts;
     for (int i = 1; i <= MaxScheduleEntries; ++i) {
         const QString section = QString::number(i);

@@ -30,6 +30,9 @@ struct StoredOptions {
     std::optional<int> LogFile;
     std::optional<int> StartMin;
     std::optional<QString> CountTimer;
+    // Why the settings file could not be read, naming the file and the system's reason;
+    // empty when it was read or does not exist.
+    QString error;
 
     friend bool operator==(const StoredOptions&, const StoredOptions&) = default;
 };
@@ -50,5 +53,6 @@ QString saveSchedule(const QString& path, const ScheduleList& list, const Option
 // from section to section: slots 0 to 3 make the entry (record, status, frequency, event),
 // slots 4 to 9 the options, each only when not empty; the last section loaded decides. A
 // check box value that is no number or lies outside 0 to 2 leaves that option as it was.
-// Never fails: a missing or damaged file loads what can be read.
+// A missing file loads nothing; a damaged one loads what can be read; one that cannot be
+// read loads nothing and sets `error`.
 StoredOptions loadSchedule(const QString& path, ScheduleList& list);

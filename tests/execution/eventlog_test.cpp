@@ -46,8 +46,8 @@ TEST(EventLog, LinesAreQuotedWithLocaleTimeAndDateAndOnlyEverAppended)
 
     const QString path = Paths::logFile();
     ASSERT_FALSE(QFile::exists(path));
-    EXPECT_EQ(appendToEventLog(path, QStringLiteral("Shutdown"), evening), QString());
-    EXPECT_EQ(appendToEventLog(path, QStringLiteral("Logoff"), evening.addSecs(60)), QString());
+    EXPECT_EQ(appendToEventLog(path, eventLogLine(QStringLiteral("Shutdown"), evening)), QString());
+    EXPECT_EQ(appendToEventLog(path, eventLogLine(QStringLiteral("Logoff"), evening.addSecs(60))), QString());
     EXPECT_EQ(readAll(path), QByteArray("\"Shutdown at 10:15:00 PM on 3/7/2025\"\r\n"
                                         "\"Logoff at 10:16:00 PM on 3/7/2025\"\r\n"));
 }
@@ -57,7 +57,8 @@ TEST(EventLog, AnUnwritableLogIsReportedToTheCallerAndDoesNotStopTheEvent)
     TempEnvironment env;
     MockClock clock(QDateTime(QDate(2026, 12, 7), QTime(19, 30, 0)));
     ASSERT_TRUE(QDir().mkpath(Paths::logFile())); // a folder where the file should be
-    EXPECT_NE(appendToEventLog(Paths::logFile(), QStringLiteral("Shutdown"), clock.now()), QString());
+    EXPECT_NE(appendToEventLog(Paths::logFile(), eventLogLine(QStringLiteral("Shutdown"), clock.now())),
+              QString());
 
     Host host;
     FakePower power;

@@ -51,7 +51,7 @@ inline std::vector<ScheduleEntry> entriesOf(const ScheduleList& list)
 inline StoredOptions storedFrom(const OptionValues& values)
 {
     return StoredOptions{values.EventSound, values.AbortBtn, values.Startup,
-                         values.LogFile,    values.StartMin, values.CountTimer};
+                         values.LogFile,    values.StartMin, values.CountTimer, {}};
 }
 
 inline void PrintTo(const ScheduleEntry& entry, std::ostream* out)

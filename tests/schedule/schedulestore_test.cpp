@@ -156,7 +156,7 @@ TEST_F(ScheduleStore, SectionWithoutOptionsKeepsTheEarlierOnes)
     const QByteArray onlyFour =
         "[2]\nSetTime=1/3/2026 02:00:00 AM\nStatus=Disabled\nFrequency=Once\nEvent=Reboot\n\n";
     writeAll(path, section(1, "1/2/2026 01:00:00 AM", "Enabled", "1\n0\n42\n0\n2\n1") + onlyFour);
-    EXPECT_EQ(load(), (StoredOptions{1, 0, 0, 2, 1, QStringLiteral("42")}));
+    EXPECT_EQ(load(), (StoredOptions{1, 0, 0, 2, 1, QStringLiteral("42"), {}}));
     ASSERT_EQ(list.count(), 2);
     EXPECT_EQ(list.entry(1), (ScheduleEntry{"1/3/2026 02:00:00 AM", "Disabled", "Once", "Reboot"}));
 
@@ -170,7 +170,7 @@ TEST_F(ScheduleStore, LastSectionDecidesTheOptions)
 {
     writeAll(path, section(1, "a", "Enabled", "1\n0\n10\n0\n0\n1") +
                        section(2, "b", "Enabled", "0\n1\n20\n1\n1\n0"));
-    EXPECT_EQ(load(), (StoredOptions{0, 1, 1, 1, 0, QStringLiteral("20")}));
+    EXPECT_EQ(load(), (StoredOptions{0, 1, 1, 1, 0, QStringLiteral("20"), {}}));
 }
 
 TEST_F(ScheduleStore, UnusableCheckBoxValuesLeaveTheOptionAsItWas)
@@ -178,11 +178,11 @@ TEST_F(ScheduleStore, UnusableCheckBoxValuesLeaveTheOptionAsItWas)
     // Section 1 sets every option; section 2 holds values that are no check box value.
     writeAll(path, section(1, "a", "Enabled", "1\n1\n9\n1\n1\n1") +
                        section(2, "b", "Enabled", "abc\n3\n\n-1\n99999\n1x"));
-    EXPECT_EQ(load(), (StoredOptions{1, 1, 1, 1, 1, QStringLiteral("9")}));
+    EXPECT_EQ(load(), (StoredOptions{1, 1, 1, 1, 1, QStringLiteral("9"), {}}));
 
     // Numbers are read as numbers: blanks, signs, fractions rounded half to even.
     writeAll(path, section(1, "a", "Enabled", " 2 \n+0\n5\n1.4\n0.5\n1.5"));
-    EXPECT_EQ(load(), (StoredOptions{2, 0, 1, 0, 2, QStringLiteral("5")}));
+    EXPECT_EQ(load(), (StoredOptions{2, 0, 1, 0, 2, QStringLiteral("5"), {}}));
 }
 
 TEST_F(ScheduleStore, CountTimerLoadsUnchanged)
@@ -200,7 +200,7 @@ TEST_F(ScheduleStore, LoadsAtMostAThousandEntries)
         text += section(i, QStringLiteral("1/1/2026 %1").arg(formatTimeText(i)), "Enabled",
                         i == 1001 ? "1\n0\n77\n0\n0\n1" : "0\n1\n5\n1\n1\n0");
     writeAll(path, text);
-    EXPECT_EQ(load(), (StoredOptions{0, 1, 1, 1, 0, QStringLiteral("5")})); // section 1001 is not read
+    EXPECT_EQ(load(), (StoredOptions{0, 1, 1, 1, 0, QStringLiteral("5"), {}})); // section 1001 is not read
     ASSERT_EQ(list.count(), MaxScheduleEntries);
     EXPECT_EQ(list.rowCount(), MaxScheduleEntries);
     EXPECT_EQ(list.record(999), QStringLiteral("1/1/2026 %1").arg(formatTimeText(1000)));
@@ -235,7 +235,7 @@ TEST_F(ScheduleStore, CrLfLineEndsLoad)
                       section(2, "1/3/2026 02:00:00 PM", "Disabled");
     text.replace("\n", "\r\n");
     writeAll(path, text);
-    EXPECT_EQ(load(), (StoredOptions{0, 1, 1, 1, 0, QStringLiteral("5")}));
+    EXPECT_EQ(load(), (StoredOptions{0, 1, 1, 1, 0, QStringLiteral("5"), {}}));
     ASSERT_EQ(list.count(), 2);
     EXPECT_EQ(list.entry(1), (ScheduleEntry{"1/3/2026 02:00:00 PM", "Disabled", "Daily", "Shutdown"}));
     EXPECT_EQ(list.cell(1, ScheduleList::TimeColumn), "02:00:00 PM");
@@ -248,7 +248,7 @@ TEST_F(ScheduleStore, ValuesAreTakenByPositionNotByName)
                    "a=1\nb=0\nc=33\nd=0\ne=2\nf=1\neleventh=0\ntwelfth=0\n\n"
                    // Only "Status" is looked up by name, to see whether the section counts.
                    "[2]\nStatus=Disabled\nSetTime=1/3/2026 02:00:00 AM\n");
-    EXPECT_EQ(load(), (StoredOptions{1, 0, 0, 2, 1, QStringLiteral("33")}));
+    EXPECT_EQ(load(), (StoredOptions{1, 0, 0, 2, 1, QStringLiteral("33"), {}}));
     ASSERT_EQ(list.count(), 2);
     EXPECT_EQ(list.entry(0), (ScheduleEntry{"1/2/2026 01:00:00 AM", "Enabled", "Weekly", "Reboot"}));
     // Section 2 fills slots 0 and 1 only; slots 2 and 3 keep section 1's texts.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "desktop/desktopnotification.h"
 #include "desktop/startup.h"
 #include "desktop/tray.h"
 #include "execution/shutdown.h"
@@ -63,11 +64,22 @@ public:
     QString refusal;
 };
 
-// A player that records what it was asked to play.
+// A player that counts the clips it played.
 class FakeSound final : public WarningSound {
 public:
-    int plays = 0;
+    void PlayWarningSound(bool enabled) override { plays += enabled ? 1 : 0; }
 
-protected:
-    void play(const QString&) override { ++plays; }
+    int plays = 0;
+};
+
+// A desktop notification that records what it showed.
+class FakeNotification final : public DesktopNotification {
+public:
+    void show(const QString& summary, const QString& body, bool abortAction) override
+    {
+        shown << summary + QLatin1Char('|') + body + (abortAction ? QStringLiteral("|abort") : QString());
+    }
+    void close() override { shown << QStringLiteral("closed"); }
+
+    QStringList shown;
 };

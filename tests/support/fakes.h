@@ -5,6 +5,8 @@
 #include "desktop/tray.h"
 #include "execution/shutdown.h"
 #include "execution/sound.h"
+#include "execution/warningwindow.h"
+#include "schedule/schedulelist.h"
 
 #include <QImage>
 #include <QStringList>
@@ -82,4 +84,25 @@ public:
     void close() override { shown << QStringLiteral("closed"); }
 
     QStringList shown;
+};
+
+// The main window's part in a countdown, recorded.
+class FakeWarningHost final : public WarningHost {
+public:
+    void setScheduleCheck(bool running) override { checking = running; }
+    void showMainWindow() override { ++mainShown; }
+    void AddTrayIcon() override { ++trayAdds; }
+    QString countTimerText() const override { return count; }
+    bool abortEnabled() const override { return abort; }
+    bool soundEnabled() const override { return false; }
+    bool logEnabled() const override { return false; }
+    ScheduleList& schedule() override { return list; }
+    QString saveQuietly() override { return {}; }
+
+    QString count = QStringLiteral("10");
+    bool abort = true;
+    bool checking = true;
+    int mainShown = 0;
+    int trayAdds = 0;
+    ScheduleList list;
 };

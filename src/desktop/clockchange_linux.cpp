@@ -23,10 +23,10 @@ bool armForClockSet(int descriptor)
 ClockChangeWatcher::ClockChangeWatcher(QObject* parent) : QObject(parent)
 {
     // On resume the kernel also cancels the timerfd; logind's signal covers kernels that do not.
-    QDBusConnection::systemBus().connect(
-        QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
-        QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"), this,
-        SLOT(onSleepChanged(bool)));
+    QDBusConnection::systemBus().connect(QStringLiteral("org.freedesktop.login1"),
+                                         QStringLiteral("/org/freedesktop/login1"),
+                                         QStringLiteral("org.freedesktop.login1.Manager"),
+                                         QStringLiteral("PrepareForSleep"), this, SLOT(onSleepChanged(bool)));
 
     const int descriptor = ::timerfd_create(CLOCK_REALTIME, TFD_NONBLOCK | TFD_CLOEXEC);
     if (descriptor < 0)

@@ -57,7 +57,8 @@ void CheckPlanner::plan()
     else
         m_timer->stop();
     const DueEvent next = nextDueEvent(m_schedule, now);
-    setStatus(next.isEmpty() ? tr("Nothing scheduled") : tr("Next: %1 at %2").arg(next.EventKind, next.DueTime));
+    setStatus(next.isEmpty() ? tr("Nothing scheduled")
+                             : tr("Next: %1 at %2").arg(next.EventKind, next.DueTime));
 }
 
 std::optional<qint64> CheckPlanner::msecsToNextTick(const QDateTime& now) const
@@ -71,8 +72,8 @@ std::optional<qint64> CheckPlanner::msecsToNextTick(const QDateTime& now) const
     const qint64 secondStart = now.toMSecsSinceEpoch() - now.time().msec();
     // The coming seconds as local times of day. They follow on from this one unless the
     // offset from UTC changes within the horizon (two nights a year); then each is converted.
-    const bool steady =
-        QDateTime::fromMSecsSinceEpoch(secondStart + HorizonSeconds * 1000).offsetFromUtc() == now.offsetFromUtc();
+    const bool steady = QDateTime::fromMSecsSinceEpoch(secondStart + HorizonSeconds * 1000).offsetFromUtc() ==
+                        now.offsetFromUtc();
     for (int ahead = 1; ahead <= HorizonSeconds; ++ahead) {
         const qint64 start = secondStart + ahead * 1000;
         const int local = steady ? (second + ahead) % SecondsPerDay

@@ -224,7 +224,7 @@ TEST_F(DueEventTest, SessionEndDuringTheCountdownSavesAtOnceAndAnAbortEndsThePro
     clock.advanceMs(100);
     EXPECT_TRUE(tick([this](WarningWindow& warning) {
         std::raise(SIGTERM);
-        QTRY_VERIFY(QFile::exists(Paths::settingsFile()));
+        EXPECT_TRUE(QTest::qWaitFor([] { return QFile::exists(Paths::settingsFile()); }));
         EXPECT_TRUE(warning.isVisible()) << "the countdown goes on";
         EXPECT_EQ(env.programEnds, 0);
         warning.abort();

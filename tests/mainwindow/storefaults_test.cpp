@@ -80,7 +80,7 @@ TEST_F(StoreFaultsTest, AStoreThatCannotBeReadIsReportedAndNeverWrittenOver)
         EXPECT_TRUE(env.messages.first().contains(QDir::toNativeSeparators(path)));
         EXPECT_TRUE(env.messages.first().contains(denied)) << env.messages.first().toStdString();
         wayOut();
-        QTest::qWait(50); // lets a signal be handled
+        QCoreApplication::processEvents(); // a signal is handled here
         EXPECT_EQ(contents(), before);
     }
     EXPECT_EQ(env.questions.size(), 1) << "Exit asks before it leaves without saving";

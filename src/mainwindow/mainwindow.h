@@ -23,6 +23,7 @@ struct ScheduleSelectors;
 class StartupRegistration;
 class Tray;
 class WarningSound;
+class DesktopNotification;
 
 // What the main window needs from the platform; the caller keeps ownership.
 struct MainWindowServices {
@@ -30,6 +31,7 @@ struct MainWindowServices {
     StartupRegistration& startup;
     PowerActions& power;
     WarningSound& sound;
+    DesktopNotification& notification;
 };
 
 // The main window: the schedule, the options, the scheduler's check timer, and the program's
@@ -107,6 +109,9 @@ private:
     void showFromTray();
     void applyStartup(bool enabled);
     int selectedPosition() const;
+    void selectRow(int position);
+    // Selects the row at `near` (or the last one) when the table has rows and none is selected.
+    void keepARowSelected(int near);
     void runWarning();
     void onSessionEnding();
     void setCountdownText(const QString& text);

@@ -12,7 +12,8 @@
 // What every window owes its users, checked over all its visible controls: each caption and
 // each selector's longest item fits in the font the desktop gives; each button and check box
 // has a caption, each text box and selector a label that names it (its buddy) or a name of
-// its own for screen readers; no two controls of one parent overlap.
+// its own for screen readers; no control sticks out of its parent, and no two controls of one
+// parent overlap.
 inline void expectEveryControlFitsAndIsNamed(const QWidget* window)
 {
     QList<const QWidget*> named;
@@ -33,6 +34,9 @@ inline void expectEveryControlFitsAndIsNamed(const QWidget* window)
                    (label && !label->wordWrap() && label->pixmap().isNull())) {
             EXPECT_LE(widget->sizeHint().width(), widget->width()) << "cut off";
             EXPECT_LE(widget->fontMetrics().height(), widget->height()) << "cut off";
+        }
+        if (widget->parentWidget() != nullptr && widget != window) {
+            EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry())) << "sticks out";
         }
         if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
             EXPECT_FALSE(button->text().isEmpty() && button->accessibleName().isEmpty()) << "no caption";

@@ -131,6 +131,7 @@ private:
     QComboBox* m_meridiemBox = nullptr;
     QComboBox* m_statusBox = nullptr;
     QComboBox* m_frequencyBox = nullptr;
+    QComboBox* m_weekdayBox = nullptr;
     QComboBox* m_eventBox = nullptr;
     QPushButton* m_addButton = nullptr;
     QPushButton* m_editButton = nullptr;

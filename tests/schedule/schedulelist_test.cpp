@@ -21,7 +21,7 @@ void expectInStep(const ScheduleList& list, const std::vector<ScheduleEntry>& ex
         ASSERT_EQ(list.entry(p), expected[p]);
         ASSERT_EQ(list.record(p), expected[p].SetTime);
         ASSERT_EQ(list.data(list.index(p, ScheduleList::StatusColumn)).toString(), expected[p].Status);
-        ASSERT_EQ(list.data(list.index(p, ScheduleList::FrequencyColumn)).toString(), expected[p].Frequency);
+        ASSERT_EQ(list.cell(p, ScheduleList::FrequencyColumn), expected[p].Frequency);
         ASSERT_EQ(list.data(list.index(p, ScheduleList::EventColumn)).toString(), expected[p].Event);
         ASSERT_EQ(list.data(list.index(p, ScheduleList::TimeColumn)).toString(),
                   expected[p].SetTime.section(' ', 1));
@@ -89,4 +89,28 @@ TEST(ScheduleList, KeepsTheParsedTimeAndAnUnreadableRecordKeepsItsPlace)
     EXPECT_EQ(list.recordDate(1), QDate(2026, 12, 6));
     EXPECT_EQ(list.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Time"));
     EXPECT_EQ(list.headerData(3, Qt::Horizontal).toString(), QStringLiteral("Event"));
+}
+
+TEST(ScheduleList, TheTableNamesTheDayOfAWeeklyEntryWhileItsFrequencyStaysWeekly)
+{
+    const struct {
+        const char* record;
+        const char* frequency;
+        const char* shown;
+    } rows[] = {
+        {"12/11/2026 07:00:00 PM", "Weekly", "Weekly (Friday)"},
+        {"1/3/2027 07:00:00 PM", "Weekly", "Weekly (Sunday)"},
+        {"not a date", "Weekly", "Weekly"},
+        {"12/11/2026 07:00:00 PM", "Daily", "Daily"},
+        {"12/11/2026 07:00:00 PM", "weekly", "weekly"},
+    };
+    ScheduleList list;
+    for (const auto& row : rows)
+        list.append({QLatin1String(row.record), "Enabled", QLatin1String(row.frequency), "Reboot"});
+    for (int p = 0; p < list.count(); ++p) {
+        EXPECT_EQ(list.data(list.index(p, ScheduleList::FrequencyColumn)).toString(),
+                  QLatin1String(rows[p].shown))
+            << rows[p].record;
+        EXPECT_EQ(list.entry(p).Frequency, QLatin1String(rows[p].frequency));
+    }
 }

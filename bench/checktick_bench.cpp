@@ -1,3 +1,4 @@
+#include "desktop/desktopnotification.h"
 #include "desktop/startup.h"
 #include "desktop/tray.h"
 #include "execution/shutdown.h"
@@ -23,7 +24,7 @@ struct NoPower final : PowerActions {
     QString RequestExitWindows(int) override { return QStringLiteral("not here"); }
 };
 struct NoSound final : WarningSound {
-    void play(const QString&) override {}
+    void PlayWarningSound(bool) override {}
 };
 
 } // namespace
@@ -36,7 +37,8 @@ static void BM_Form1Tick(benchmark::State& state)
     NoStartup startup;
     NoPower power;
     NoSound sound;
-    MainWindow form(MainWindowServices{tray, startup, power, sound});
+    const auto notification = createDesktopNotification();
+    MainWindow form(MainWindowServices{tray, startup, power, sound, *notification});
     const int entries = static_cast<int>(state.range(0));
     for (int i = 0; i < entries; ++i)
         form.schedule().append({makeRecordText(QDate(2026, 12, 1), formatTimeText(i % 2 ? 0 : 1)),

@@ -566,7 +566,7 @@ void MainWindow::checkTick()
 
 void MainWindow::runWarning()
 {
-    WarningWindow warning(*this, m_dueEvent, m_services.power, m_services.sound);
+    WarningWindow warning(*this, m_dueEvent, m_services.power, m_services.sound, m_services.notification);
     m_warningOpen = true;
     warning.exec();
     m_warningOpen = false;

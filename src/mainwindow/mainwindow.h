@@ -22,6 +22,7 @@ struct ScheduleSelectors;
 class StartupRegistration;
 class Tray;
 class WarningSound;
+class DesktopNotification;
 
 // What the main window needs from the platform; the caller keeps ownership.
 struct MainWindowServices {
@@ -29,6 +30,7 @@ struct MainWindowServices {
     StartupRegistration& startup;
     PowerActions& power;
     WarningSound& sound;
+    DesktopNotification& notification;
 };
 
 // The main window: the schedule, the options, the scheduler's check timer, and the program's

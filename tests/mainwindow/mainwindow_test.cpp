@@ -120,7 +120,7 @@ TEST_F(MainWindowTest, SecondInstanceIsRefusedAndLeavesTheFirstAndItsFilesAlone)
 
     FakeTray secondTray;
     FakeStartup secondStartup;
-    MainWindow second(MainWindowServices{secondTray, secondStartup, power, sound});
+    MainWindow second(MainWindowServices{secondTray, secondStartup, power, sound, notification});
     EXPECT_FALSE(second.startUp());
     EXPECT_EQ(env.messages, QStringList{QStringLiteral("Program Already Running")});
     EXPECT_EQ(env.captions, QStringList{QStringLiteral("Lullwick")});

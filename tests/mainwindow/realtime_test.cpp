@@ -24,7 +24,8 @@ TEST(RealTime, EntryTwoSecondsAheadIsWarnedAboutAndCarriedOut)
     FakeTray tray;
     FakeStartup startup;
     FakeSound sound;
-    MainWindow form(MainWindowServices{tray, startup, *power, sound});
+    FakeNotification notification;
+    MainWindow form(MainWindowServices{tray, startup, *power, sound, notification});
     ASSERT_TRUE(form.startUp());
     form.findChild<QLineEdit*>(QStringLiteral("CountTimer"))->setText(QStringLiteral("0"));
 

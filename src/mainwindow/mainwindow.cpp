@@ -68,7 +68,7 @@ const QString AboutText = QStringLiteral(
 
 MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_services(services), m_instance(Paths::instanceLock())
+      m_services(services), m_instance(Paths::instanceLock()), m_showRequests(Paths::settingsFile())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(AppTitle));
@@ -271,8 +271,11 @@ bool MainWindow::startUp()
 {
     if (!m_instance.tryAcquire()) {
         showMessage(nullptr, tr("Program Already Running"));
+        m_showRequests.askToShow();
         return false;
     }
+    m_showRequests.listen();
+    connect(&m_showRequests, &ShowRequestChannel::showRequested, this, &MainWindow::bringToFront);
     selectors().fill(0, Clock::now().date());
     setSchedulerButtons(true);
     AddTrayIcon();
@@ -372,6 +375,13 @@ void MainWindow::showFromTray()
 {
     if (!isVisible() || isMinimized())
         showNormal();
+}
+
+void MainWindow::bringToFront()
+{
+    showFromTray();
+    raise();
+    activateWindow();
 }
 
 void MainWindow::setSchedulerButtons(bool started)

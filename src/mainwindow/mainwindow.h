@@ -2,6 +2,7 @@
 
 #include "desktop/appicons.h"
 #include "desktop/sessionend.h"
+#include "desktop/showrequest.h"
 #include "desktop/singleinstance.h"
 #include "execution/warningwindow.h"
 #include "schedule/schedulecheck.h"
@@ -105,6 +106,8 @@ private:
     // Hides the window where a tray icon can bring it back; minimises it where none can.
     void hideToTray();
     void showFromTray();
+    // A second start asked for the window: shown, in front, active.
+    void bringToFront();
     void applyStartup(bool enabled);
     int selectedPosition() const;
     void selectRow(int position);
@@ -115,6 +118,7 @@ private:
 
     MainWindowServices m_services;
     SingleInstance m_instance;
+    ShowRequestChannel m_showRequests;
     ScheduleList m_schedule;
     DueEvent m_dueEvent;
     QTimer m_checkTimer;

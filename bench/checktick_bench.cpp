@@ -15,6 +15,7 @@ struct NoTray final : Tray {
     bool isAvailable() const override { return true; }
     void AddTrayIcon(const QIcon&) override {}
     void RemoveTrayIcon() override {}
+    void setToolTip(const QString&) override {}
 };
 struct NoStartup final : StartupRegistration {
     QString SetStartupEntry() override { return {}; }

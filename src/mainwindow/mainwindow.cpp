@@ -95,8 +95,9 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     buildAboutTab(about, pageTop);
     m_tabs->setCurrentWidget(scheduleTab);
 
-    m_checkTimer.setInterval(100);
-    connect(&m_checkTimer, &QTimer::timeout, this, &MainWindow::checkTick);
+    connect(&m_planner, &CheckPlanner::tickDue, this, &MainWindow::checkTick);
+    connect(&m_planner, &CheckPlanner::statusChanged, this, &MainWindow::showPlanInTray);
+    showPlanInTray(m_planner.status());
     connect(&m_services.tray, &Tray::showWindowRequested, this, &MainWindow::showFromTray);
     connect(&m_sessionEnd, &SessionEndWatcher::sessionEnding, this, &MainWindow::onSessionEnding);
 
@@ -280,7 +281,7 @@ bool MainWindow::startUp()
     setSchedulerButtons(true);
     AddTrayIcon();
     LoadSettings();
-    m_checkTimer.start();
+    m_planner.start();
     m_aboutLabel->setText(AboutText);
     return true;
 }
@@ -414,7 +415,7 @@ void MainWindow::RemoveTrayIcon()
 
 void MainWindow::startScheduler()
 {
-    m_checkTimer.start();
+    m_planner.start();
     setSchedulerButtons(true);
     RemoveTrayIcon();
     setStateIcon(AppIcon::Started);
@@ -424,7 +425,7 @@ void MainWindow::startScheduler()
 void MainWindow::disableScheduler()
 {
     setSchedulerButtons(false);
-    m_checkTimer.stop();
+    m_planner.stop();
     RemoveTrayIcon();
     setStateIcon(AppIcon::Disabled);
     AddTrayIcon();
@@ -587,9 +588,14 @@ void MainWindow::runWarning()
 void MainWindow::setScheduleCheck(bool running)
 {
     if (running)
-        m_checkTimer.start();
+        m_planner.start();
     else
-        m_checkTimer.stop();
+        m_planner.stop();
+}
+
+void MainWindow::showPlanInTray(const QString& status)
+{
+    m_services.tray.setToolTip(QString::fromLatin1(AppTitle) + QLatin1Char('\n') + status);
 }
 
 void MainWindow::showMainWindow()

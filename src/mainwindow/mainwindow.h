@@ -5,10 +5,10 @@
 #include "desktop/showrequest.h"
 #include "desktop/singleinstance.h"
 #include "execution/warningwindow.h"
+#include "schedule/checkplanner.h"
 #include "schedule/schedulecheck.h"
 #include "schedule/schedulelist.h"
 
-#include <QTimer>
 #include <QWidget>
 
 class QCheckBox;
@@ -34,7 +34,7 @@ struct MainWindowServices {
     DesktopNotification& notification;
 };
 
-// The main window: the schedule, the options, the scheduler's check timer, and the program's
+// The main window: the schedule, the options, the scheduler's check, and the program's
 // life from start to Exit. Closing it only hides it; the program goes on in the tray.
 class MainWindow : public QWidget, public WarningHost {
     Q_OBJECT
@@ -73,10 +73,11 @@ public:
     QString saveQuietly() override;
     void LoadSettings();
 
-    // The scheduler: one tick of the check timer, and the scan for a due entry.
+    // The scheduler: one tick of the check, and the scan for a due entry. The planner says
+    // when a tick is due.
     void checkTick();
     void FindDueEntry();
-    bool isSchedulerStarted() const { return m_checkTimer.isActive(); }
+    bool isSchedulerStarted() const { return m_planner.isStarted(); }
 
     ScheduleList& schedule() override { return m_schedule; }
     const DueEvent& dueEvent() const { return m_dueEvent; }
@@ -103,6 +104,7 @@ private:
     void setSchedulerButtons(bool started);
     void setStateIcon(AppIcon icon);
     void RemoveTrayIcon();
+    void showPlanInTray(const QString& status);
     // Hides the window where a tray icon can bring it back; minimises it where none can.
     void hideToTray();
     void showFromTray();
@@ -121,7 +123,7 @@ private:
     ShowRequestChannel m_showRequests;
     ScheduleList m_schedule;
     DueEvent m_dueEvent;
-    QTimer m_checkTimer;
+    CheckPlanner m_planner{m_schedule, this};
     AppIcon m_iconState = AppIcon::Started;
     bool m_activatedOnce = false;
     bool m_unloading = false;

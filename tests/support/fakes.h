@@ -27,12 +27,14 @@ public:
         visible = false;
         calls << QStringLiteral("remove");
     }
+    void setToolTip(const QString& text) override { toolTip = text; }
     void click() { emit showWindowRequested(); }
 
     bool available = true;
     bool visible = false;
     QImage image;
     QStringList calls;
+    QString toolTip;
 };
 
 // Start-at-login that records the calls and fails when told to.

@@ -40,7 +40,7 @@ TEST(WriteSoundFile, ReplacesWhatLiesAtTheNameAndNeverWritesThroughALink)
         put("target.txt", "the user's own file");
         ASSERT_TRUE(c.prepare()) << c.what << ": " << GetLastError();
         EXPECT_TRUE(WriteSoundFile("warning.wav", clip)) << c.what;
-        EXPECT_EQ(contents("warning.wav"), clip) << c.what;
+        EXPECT_TRUE(contents("warning.wav") == clip) << c.what;
         EXPECT_EQ(contents("target.txt"), "the user's own file") << c.what;
     }
     DeleteFileA("warning.wav");

@@ -99,7 +99,8 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     connect(&m_planner, &CheckPlanner::statusChanged, this, &MainWindow::showPlanInTray);
     showPlanInTray(m_planner.status());
     connect(&m_services.tray, &Tray::showWindowRequested, this, &MainWindow::showFromTray);
-    connect(&m_sessionEnd, &SessionEndWatcher::sessionEnding, this, &MainWindow::onSessionEnding);
+    // A stored countdown text longer than the box takes is shown whole; it may be shortened.
+    connect(m_countdownEdit, &QLineEdit::textEdited, this, &MainWindow::setCountdownText);
 
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
@@ -277,12 +278,21 @@ bool MainWindow::startUp()
     }
     m_showRequests.listen();
     connect(&m_showRequests, &ShowRequestChannel::showRequested, this, &MainWindow::bringToFront);
+    m_sessionEnd = std::make_unique<SessionEndWatcher>();
+    connect(m_sessionEnd.get(), &SessionEndWatcher::saveRequested, this, &MainWindow::saveQuietly);
+    connect(m_sessionEnd.get(), &SessionEndWatcher::sessionEnding, this, &MainWindow::onSessionEnding);
     selectors().fill(0, Clock::now().date());
     setSchedulerButtons(true);
     AddTrayIcon();
     LoadSettings();
     m_planner.start();
     m_aboutLabel->setText(AboutText);
+    // Told while the scheduler already runs; the box does not hold it up.
+    const QString storeProblem =
+        m_loadError.isEmpty() ? scheduleWriteProblem(Paths::settingsFile())
+                              : tr("%1\nLullwick will not write over it while it runs.").arg(m_loadError);
+    if (!storeProblem.isEmpty())
+        showMessage(this, storeProblem);
     return true;
 }
 
@@ -325,9 +335,14 @@ void MainWindow::unload()
 
 void MainWindow::onSessionEnding()
 {
-    // A running countdown refuses to be closed; the event it announces goes ahead.
-    if (m_warningOpen || refusesClose(UnloadMode::SessionEnd))
+    // A running countdown refuses to be closed and its event goes ahead; what the user entered
+    // is saved now, before the session's final kill, and an Abort ends the program.
+    if (m_warningOpen) {
+        saveQuietly();
+        m_sessionEnded = true;
         return;
+    }
+    refusesClose(UnloadMode::SessionEnd);
     unload();
     endProgram();
 }
@@ -435,7 +450,15 @@ void MainWindow::correctCountdownText()
 {
     const auto number = parseNumber(m_countdownEdit->text());
     if (!number || *number < 0)
-        m_countdownEdit->setText(QStringLiteral("10"));
+        setCountdownText(QStringLiteral("10"));
+}
+
+void MainWindow::setCountdownText(const QString& text)
+{
+    // Typing stays within three characters; a longer stored text is neither cut nor lengthened.
+    m_countdownEdit->setMaxLength(std::max<int>(3, static_cast<int>(text.size())));
+    if (m_countdownEdit->text() != text)
+        m_countdownEdit->setText(text);
 }
 
 void MainWindow::startAtLoginChanged()
@@ -453,9 +476,13 @@ void MainWindow::applyStartup(bool enabled)
 
 void MainWindow::exitProgram()
 {
-    applyStartup(checkValue(m_startAtLoginBox) == 1);
-    // Leaving without the schedule on disk would lose it; the user is told and stays.
-    if (!SaveSettings())
+    // Unread options leave the box at its default, which must not overrule the stored choice;
+    // a click on it in this run took effect at once.
+    if (m_loadError.isEmpty())
+        applyStartup(checkValue(m_startAtLoginBox) == 1);
+    const QString error = saveQuietly();
+    if (!error.isEmpty() && !askQuestion(this, tr("%1\n\nExit without saving the schedule?").arg(error),
+                                         tr("Exit Without Saving"), tr("Stay")))
         return;
     RemoveTrayIcon();
     m_unloading = true;
@@ -523,30 +550,24 @@ void MainWindow::keepARowSelected(int near)
 
 QString MainWindow::saveQuietly()
 {
+    if (!m_loadError.isEmpty())
+        return tr("%1\nThe schedule is not saved over a file that could not be read.").arg(m_loadError);
     const OptionValues options{checkValue(m_soundBox),  checkValue(m_abortBox),
                                m_countdownEdit->text(), checkValue(m_startAtLoginBox),
                                checkValue(m_logBox),    checkValue(m_startMinimizedBox)};
     return saveSchedule(Paths::settingsFile(), m_schedule, options);
 }
 
-bool MainWindow::SaveSettings()
-{
-    const QString error = saveQuietly();
-    if (error.isEmpty())
-        return true;
-    showMessage(this, error);
-    return false;
-}
-
 void MainWindow::LoadSettings()
 {
     const StoredOptions stored = loadSchedule(Paths::settingsFile(), m_schedule);
+    m_loadError = stored.error;
     if (stored.EventSound)
         setCheckValue(m_soundBox, *stored.EventSound);
     if (stored.AbortBtn)
         setCheckValue(m_abortBox, *stored.AbortBtn);
     if (stored.CountTimer)
-        m_countdownEdit->setText(*stored.CountTimer);
+        setCountdownText(*stored.CountTimer);
     if (stored.Startup)
         setCheckValue(m_startAtLoginBox,
                       *stored.Startup); // a change runs startAtLoginChanged, as a click would
@@ -581,6 +602,11 @@ void MainWindow::runWarning()
     m_warningOpen = true;
     warning.exec();
     m_warningOpen = false;
+    if (m_sessionEnded) {
+        unload();
+        endProgram();
+        return;
+    }
     if (!warning.refusal().isEmpty())
         showMessage(this, tr("The system refused to carry out the event: %1").arg(warning.refusal()));
 }

@@ -10,6 +10,7 @@
 #include "schedule/schedulelist.h"
 
 #include <QWidget>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -47,8 +48,9 @@ public:
     ~MainWindow() override;
 
     // Start-up: refuses a second instance (returns false after telling the user, and the
-    // caller ends this instance), fills the selectors, adds the tray icon, loads the stored
-    // schedule and options and starts the scheduler.
+    // caller ends this instance; until then it saves nothing and a termination signal ends it
+    // as any program), fills the selectors, adds the tray icon, loads the stored schedule and
+    // options, starts the scheduler and reports a settings file it cannot read or write.
     bool startUp();
     // Shows the window unless "Minimize on Startup" asks to start in the tray.
     void showAtStart();
@@ -68,8 +70,8 @@ public:
     void deleteEntry();
     void viewLog();
 
-    // Saves the schedule and options; on failure tells the user and returns false.
-    bool SaveSettings();
+    // Saves the schedule and options; returns why it could not. A settings file that could
+    // not be read at start is never written in that run.
     QString saveQuietly() override;
     void LoadSettings();
 
@@ -117,6 +119,7 @@ private:
     void keepARowSelected(int near);
     void runWarning();
     void onSessionEnding();
+    void setCountdownText(const QString& text);
 
     MainWindowServices m_services;
     SingleInstance m_instance;
@@ -128,8 +131,10 @@ private:
     bool m_activatedOnce = false;
     bool m_unloading = false;
     bool m_warningOpen = false;
-    qint64 m_warnedAt = -1; // the second (since the epoch) in which the last warning opened
-    SessionEndWatcher m_sessionEnd;
+    bool m_sessionEnded = false; // the session ended while the warning counted down
+    QString m_loadError;         // why the settings file could not be read at start
+    qint64 m_warnedAt = -1;      // the second (since the epoch) in which the last warning opened
+    std::unique_ptr<SessionEndWatcher> m_sessionEnd; // only once this instance runs
 
     QTabWidget* m_tabs = nullptr;
     QTreeView* m_table = nullptr;

@@ -1,6 +1,7 @@
 #include "desktop/clockchange.h"
 #include "desktop/paths.h"
 #include "execution/warningwindow.h"
+#include "schedule/sampleschedules.h"
 #include "schedule/schedulestore.h"
 #include "schedule/timetext.h"
 #include "support/windowharness.h"
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -213,24 +215,50 @@ TEST_F(DueEventTest, CountdownsOfZeroOneAndTwoCompleteOnTicksOneTwoTwo)
     EXPECT_FALSE(QFile::exists(Paths::logFile())) << "logging is off";
 }
 
-TEST_F(DueEventTest, OnceEntryIsRemovedFromTheListAndTheStoreBeforeTheRequest)
+TEST_F(DueEventTest, EveryCompletionSavesTheWholeScheduleBeforeTheRequest)
 {
-    addEntry(QStringLiteral("07:29:00 PM"), QStringLiteral("Daily"));
-    addEntry(QStringLiteral("07:30:00 PM"), QStringLiteral("Once"), QStringLiteral("PowerOff"));
-    addEntry(QStringLiteral("07:31:00 PM"), QStringLiteral("Weekly"));
+    // The entry due at 07:30 has each frequency in turn; the others were added since the last
+    // save. A "Once" entry is gone from the list and the store, the others stay in both.
     setCount(QStringLiteral("0"));
+    int week = 0;
+    for (const char* frequency : {"Once", "Daily", "WeekDays", "Weekly"}) {
+        form->schedule().clear();
+        addEntry(QStringLiteral("07:29:00 PM"), QStringLiteral("Daily"));
+        addEntry(QStringLiteral("07:30:00 PM"), QLatin1String(frequency), QStringLiteral("PowerOff"));
+        addEntry(QStringLiteral("07:31:00 PM"), QStringLiteral("Weekly"));
+        QFile::remove(Paths::settingsFile());
+        power.requests.clear();
+        runUntil(QDateTime(Monday.addDays(7 * week++), QTime(19, 30, 0)));
+        tick();
+        clock.advanceMs(100);
+        EXPECT_TRUE(tick([](WarningWindow& warning) { countDown(warning); }));
+        EXPECT_EQ(power.requests, std::vector<int>{12}) << frequency;
+        EXPECT_EQ(form->schedule().count(), QLatin1String(frequency) == QLatin1String("Once") ? 2 : 3);
+        ScheduleList stored;
+        loadSchedule(Paths::settingsFile(), stored);
+        EXPECT_EQ(entriesOf(stored), entriesOf(form->schedule())) << frequency;
+    }
+    EXPECT_EQ(logContents().count('\n'), 4);
+}
+
+TEST_F(DueEventTest, SessionEndDuringTheCountdownSavesAtOnceAndAnAbortEndsTheProgram)
+{
+    addEntry(QStringLiteral("07:30:00 PM"), QStringLiteral("Daily"));
+    setCount(QStringLiteral("30"));
     tick();
     clock.advanceMs(100);
-    EXPECT_TRUE(tick([](WarningWindow& warning) { countDown(warning); }));
-    EXPECT_EQ(power.requests, std::vector<int>{12});
-    ASSERT_EQ(form->schedule().count(), 2);
-    EXPECT_EQ(form->schedule().cell(0, ScheduleList::TimeColumn), QStringLiteral("07:29:00 PM"));
-    EXPECT_EQ(form->schedule().cell(1, ScheduleList::TimeColumn), QStringLiteral("07:31:00 PM"));
+    EXPECT_TRUE(tick([this](WarningWindow& warning) {
+        std::raise(SIGTERM);
+        EXPECT_TRUE(QTest::qWaitFor([] { return QFile::exists(Paths::settingsFile()); }));
+        EXPECT_TRUE(warning.isVisible()) << "the countdown goes on";
+        EXPECT_EQ(env.programEnds, 0);
+        warning.abort();
+    }));
+    EXPECT_EQ(env.programEnds, 1);
     ScheduleList stored;
     loadSchedule(Paths::settingsFile(), stored);
-    ASSERT_EQ(stored.count(), 2);
-    EXPECT_EQ(stored.cell(1, ScheduleList::TimeColumn), QStringLiteral("07:31:00 PM"));
-    EXPECT_EQ(logContents().count('\n'), 1);
+    EXPECT_EQ(stored.count(), 1);
+    EXPECT_TRUE(power.requests.empty());
 }
 
 TEST_F(DueEventTest, RefusedRequestIsReportedAndTheOnceEntryComesBack)

@@ -4,6 +4,7 @@
 #include "execution/shutdown.h"
 #include "execution/sound.h"
 #include "mainwindow/mainwindow.h"
+#include "schedule/checkplanner.h"
 #include "schedule/timetext.h"
 
 #include <QApplication>
@@ -30,9 +31,9 @@ struct NoSound final : WarningSound {
 
 } // namespace
 
-// One tick of the main window's check timer as the running program makes it: the real clock,
-// the due test and the scan, over a schedule where nothing falls due.
-static void BM_Form1Tick(benchmark::State& state)
+// One tick of the schedule check as the running program makes it: the real clock, the due
+// test and the scan, over a schedule where nothing falls due.
+static void BM_CheckTick(benchmark::State& state)
 {
     NoTray tray;
     NoStartup startup;
@@ -49,7 +50,23 @@ static void BM_Form1Tick(benchmark::State& state)
         form.checkTick();
     state.SetLabel(std::to_string(entries) + " entries");
 }
-BENCHMARK(BM_Form1Tick)->Arg(1000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CheckTick)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+// One plan of the next wake-up, as made after each wake and each change of the schedule: the
+// next second in which an entry can be due, and the next event for the tray.
+static void BM_Plan(benchmark::State& state)
+{
+    ScheduleList schedule;
+    const int entries = static_cast<int>(state.range(0));
+    for (int i = 0; i < entries; ++i)
+        schedule.append({makeRecordText(QDate(2026, 12, 1), formatTimeText((i * 7) % 86400)),
+                         QStringLiteral("Enabled"), QStringLiteral("WeekDays"), QStringLiteral("Shutdown")});
+    CheckPlanner planner(schedule);
+    for (auto _ : state)
+        planner.start();
+    state.SetLabel(std::to_string(entries) + " entries");
+}
+BENCHMARK(BM_Plan)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {

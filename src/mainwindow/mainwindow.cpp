@@ -289,8 +289,10 @@ bool MainWindow::startUp()
     m_aboutLabel->setText(AboutText);
     // Told while the scheduler already runs; the box does not hold it up.
     const QString storeProblem =
-        m_loadError.isEmpty() ? scheduleWriteProblem(Paths::settingsFile())
-                              : tr("%1\nLullwick will not write over it while it runs.").arg(m_loadError);
+        m_loadError.isEmpty()
+            ? scheduleWriteProblem(Paths::settingsFile())
+            : tr("%1\n\nLullwick will not write over it while it runs, so changes made now are not saved.")
+                  .arg(m_loadError);
     if (!storeProblem.isEmpty())
         showMessage(this, storeProblem);
     return true;

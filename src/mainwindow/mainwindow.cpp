@@ -330,7 +330,7 @@ bool MainWindow::refusesClose(UnloadMode mode)
 
 void MainWindow::unload()
 {
-    // Nothing may hold up a session that is ending; Exit has already reported a failed save.
+    // Nothing may hold up a session that is ending; Exit has already asked about a failed save.
     saveQuietly();
     RemoveTrayIcon();
 }
@@ -484,7 +484,7 @@ void MainWindow::exitProgram()
         applyStartup(checkValue(m_startAtLoginBox) == 1);
     const QString error = saveQuietly();
     if (!error.isEmpty() && !askQuestion(this, tr("%1\n\nExit without saving the schedule?").arg(error),
-                                         tr("Exit Without Saving"), tr("Stay")))
+                                         tr("&Exit Without Saving"), tr("&Stay")))
         return;
     RemoveTrayIcon();
     m_unloading = true;

@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+const char* const StartAtLoginCaption = QT_TRANSLATE_NOOP("MainWindow", "&Load on Startup");
+
 namespace {
 
 // One Exec argument, always quoted, as the Desktop Entry specification asks: inside the

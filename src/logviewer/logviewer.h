@@ -6,8 +6,8 @@
 class QPlainTextEdit;
 class QPushButton;
 
-// The log viewer: shows the whole event log as text, each line as the file holds it.
-// Typing into the text is allowed and discarded; the file is never written.
+// The log viewer: shows the whole event log as text, each line as the file holds it, read
+// only and opened at the newest line.
 class LogViewer : public QDialog {
     Q_OBJECT
 

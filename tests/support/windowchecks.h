@@ -11,8 +11,8 @@
 
 // What every window owes its users, checked over all its visible controls: each caption and
 // each selector's longest item fits in the font the desktop gives; each button and check box
-// has a caption, each text box and selector a label that names it (its buddy) or a name of
-// its own for screen readers; no control sticks out of its parent, and no two controls of one
+// has a caption, each text box and selector a label that names it (its buddy, with a mnemonic)
+// or a name of its own for screen readers; no control sticks out of its parent, and no two controls of one
 // parent overlap.
 inline void expectEveryControlFitsAndIsNamed(const QWidget* window)
 {
@@ -40,6 +40,10 @@ inline void expectEveryControlFitsAndIsNamed(const QWidget* window)
         }
         if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
             EXPECT_FALSE(button->text().isEmpty() && button->accessibleName().isEmpty()) << "no caption";
+        }
+        if (label && label->buddy()) {
+            EXPECT_TRUE(label->text().contains(u'&'))
+                << "no mnemonic leads to " << label->buddy()->objectName().toStdString();
         }
         if (qobject_cast<const QComboBox*>(widget) || qobject_cast<const QLineEdit*>(widget) ||
             qobject_cast<const QTextEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget)) {

@@ -49,7 +49,6 @@ TEST_F(MainWindowTest, OpensOnTheScheduleTabWithEveryControlFittingAndNamed)
     EXPECT_EQ(tabs->tabText(tabs->currentIndex()), QStringLiteral("S&chedule"));
     for (int tab = 0; tab < tabs->count(); ++tab) {
         tabs->setCurrentIndex(tab);
-        EXPECT_TRUE(tabs->tabText(tab).contains(u'&')) << "no mnemonic leads to tab " << tab;
         expectEveryControlFitsAndIsNamed(form.get());
     }
     // The selectors and buttons run left to right in the order the user reads them.

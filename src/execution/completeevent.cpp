@@ -51,6 +51,8 @@ Completion CompleteEvent(const DueEvent& due, CompletionHost& host, PowerActions
         endProgram();
         return {};
     }
+    if (host.logEnabled())
+        appendToEventLog(Paths::logFile(), refusalLogLine(due.EventKind, Clock::now(), refusal));
     if (removed) {
         schedule.insert(removed->first, removed->second);
         host.saveQuietly();

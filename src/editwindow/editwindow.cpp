@@ -9,7 +9,6 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
-#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
 
@@ -33,9 +32,9 @@ void presetIndex(QComboBox* combo, int index)
 
 } // namespace
 
-EditWindow::EditWindow(ScheduleList& schedule, QItemSelectionModel& selection, QWidget* parent)
+EditWindow::EditWindow(ScheduleList& schedule, int position, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_schedule(schedule), m_selection(selection)
+      m_schedule(schedule), m_entry(schedule.index(position, 0))
 {
     setObjectName(QStringLiteral("ChangeTime"));
     setWindowTitle(tr("Edit Window"));
@@ -118,8 +117,8 @@ void EditWindow::preset()
     m_minuteBox->setCurrentIndex(0);
     m_secondBox->setCurrentIndex(0);
 
-    const int position = selectedPosition();
-    if (position >= 0) {
+    if (m_entry.isValid()) {
+        const int position = m_entry.row();
         // The table's time text, "hh:mm:ss AM"; empty for a record that cannot be read, which
         // then opens at 01:00:00 rather than with empty selectors that would save another
         // unreadable record.
@@ -143,13 +142,13 @@ void EditWindow::preset()
 
 void EditWindow::save()
 {
-    const int position = selectedPosition();
-    if (position < 0) {
-        // The row was deselected while the window was open; replacing a guessed entry could
-        // overwrite the wrong one.
+    // The entry can go while the window is open (a due "Once" entry carried out); replacing
+    // another one instead would lose it.
+    if (!m_entry.isValid()) {
         reject();
         return;
     }
+    const int position = m_entry.row();
     const ScheduleSelectors selectors{m_hourBox,   m_minuteBox,    m_secondBox, m_meridiemBox,
                                       m_statusBox, m_frequencyBox, m_eventBox};
     m_schedule.append(selectors.entry(Clock::now().date()));
@@ -163,12 +162,4 @@ bool EditWindow::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::FocusIn && qobject_cast<QComboBox*>(watched))
         m_saveButton->setEnabled(true);
     return QDialog::eventFilter(watched, event);
-}
-
-int EditWindow::selectedPosition() const
-{
-    if (m_selection.model() != &m_schedule)
-        return -1;
-    const QModelIndexList rows = m_selection.selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
 }

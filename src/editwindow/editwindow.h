@@ -1,37 +1,35 @@
 #pragma once
 
 #include <QDialog>
+#include <QPersistentModelIndex>
 
 class QComboBox;
-class QItemSelectionModel;
 class QPushButton;
 class ScheduleList;
 
-// The Edit Window: changes the entry whose row is selected in the main window's table.
-// It reads the selected row itself, once when it opens to preset its selectors and again
-// at Save to know which entry to replace. Save moves the edited entry to the end of the
-// schedule with today's date in its record; Cancel, Esc and the close box change nothing.
+// The Edit Window: changes one entry of the schedule, the one it was opened for. It follows
+// that entry while it is open, whatever else the schedule check adds or removes meanwhile.
+// Save moves the edited entry to the end of the schedule with today's date in its record;
+// Cancel, Esc and the close box change nothing.
 class EditWindow : public QDialog {
     Q_OBJECT
 
 public:
-    // `schedule` and `selection` (the main table's selection) must outlive the window.
-    EditWindow(ScheduleList& schedule, QItemSelectionModel& selection, QWidget* parent = nullptr);
+    // Opens on the entry at `position`; `schedule` must outlive the window.
+    EditWindow(ScheduleList& schedule, int position, QWidget* parent = nullptr);
 
-    // Fills the selectors and presets them from the selected entry (with no row selected,
-    // the time shows 01:00:00 and the other selectors nothing). Save starts disabled.
+    // Fills the selectors and presets them from the entry (for an entry that is gone, the
+    // time shows 01:00:00 and the other selectors nothing). Save starts disabled.
     void preset();
-    // Writes the entry back and closes. With no row selected by now nothing is changed.
+    // Writes the entry back and closes. When the entry is gone by now nothing is changed.
     void save();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    int selectedPosition() const;
-
     ScheduleList& m_schedule;
-    QItemSelectionModel& m_selection;
+    QPersistentModelIndex m_entry;
 
     QComboBox* m_hourBox = nullptr;
     QComboBox* m_minuteBox = nullptr;

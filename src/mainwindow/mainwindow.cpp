@@ -20,14 +20,21 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTreeView>
+#include <algorithm>
 
 namespace {
+
+bool isEnterKey(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
 
 int checkValue(const QCheckBox* box)
 {
@@ -115,6 +122,17 @@ void MainWindow::buildScheduleTab(QWidget* page, int pageTop)
     for (int column = 0; column < ScheduleList::ColumnCount; ++column)
         m_table->setColumnWidth(column, columnWidth);
     m_table->viewport()->installEventFilter(this);
+    m_table->installEventFilter(this);
+    // Edit and Delete act on the selected row, so whenever the table has rows one of them is
+    // selected: the first after loading, the one that takes a removed row's place, and the
+    // current one again after a click that cleared the selection.
+    connect(&m_schedule, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int) { keepARowSelected(first); });
+    connect(&m_schedule, &QAbstractItemModel::rowsRemoved, this,
+            [this](const QModelIndex&, int first, int) { keepARowSelected(first); });
+    connect(
+        m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+        [this] { keepARowSelected(m_table->currentIndex().row()); }, Qt::QueuedConnection);
 
     struct Selector {
         QComboBox*& combo;
@@ -164,6 +182,7 @@ void MainWindow::buildScheduleTab(QWidget* page, int pageTop)
         b.button = new QPushButton(tr(b.caption), page);
         b.button->setObjectName(QLatin1String(b.name));
         b.button->setGeometry(at(left, 5370, 960, 375));
+        b.button->installEventFilter(this);
         connect(b.button, &QPushButton::clicked, this, b.handler);
         left += 960;
     }
@@ -212,6 +231,7 @@ void MainWindow::buildMiscTab(QWidget* page, int pageTop)
     }
 
     connect(m_startAtLoginBox, &QCheckBox::stateChanged, this, &MainWindow::startAtLoginChanged);
+    m_viewLogButton->installEventFilter(this);
     connect(m_viewLogButton, &QPushButton::clicked, this, &MainWindow::viewLog);
 }
 
@@ -311,6 +331,17 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         correctCountdownText();
     else if (watched == m_table->viewport() && event->type() == QEvent::MouseButtonDblClick)
         editEntry();
+    else if (event->type() == QEvent::KeyPress && isEnterKey(static_cast<QKeyEvent*>(event))) {
+        // Enter opens the row in the table and presses a focused button, as Space does.
+        if (watched == m_table) {
+            editEntry();
+            return true;
+        }
+        if (auto* button = qobject_cast<QPushButton*>(watched)) {
+            button->click();
+            return true;
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -332,8 +363,14 @@ void MainWindow::showFromTray()
 
 void MainWindow::setSchedulerButtons(bool started)
 {
-    m_startButton->setEnabled(!started);
-    m_disableButton->setEnabled(started);
+    QPushButton* const available = started ? m_disableButton : m_startButton;
+    QPushButton* const unavailable = started ? m_startButton : m_disableButton;
+    available->setEnabled(true);
+    // The focus moves to the other button of the pair, not on to Exit, where the next Space
+    // would end the program.
+    if (focusWidget() == unavailable)
+        available->setFocus(Qt::OtherFocusReason);
+    unavailable->setEnabled(false);
 }
 
 void MainWindow::setStateIcon(AppIcon icon)
@@ -417,10 +454,13 @@ void MainWindow::editEntry()
         showMessage(this, tr("Nothing to Edit"));
         return;
     }
-    if (selectedPosition() < 0)
+    const int position = selectedPosition();
+    if (position < 0)
         return;
-    EditWindow window(m_schedule, *m_table->selectionModel(), this);
-    window.exec();
+    EditWindow window(m_schedule, position, this);
+    // Save puts the edited entry last; it stays the selected one.
+    if (window.exec() == QDialog::Accepted)
+        selectRow(m_schedule.count() - 1);
 }
 
 void MainWindow::deleteEntry()
@@ -443,6 +483,18 @@ int MainWindow::selectedPosition() const
 {
     const QModelIndexList rows = m_table->selectionModel()->selectedRows();
     return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void MainWindow::selectRow(int position)
+{
+    m_table->selectionModel()->setCurrentIndex(
+        m_schedule.index(position, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void MainWindow::keepARowSelected(int near)
+{
+    if (m_schedule.count() > 0 && selectedPosition() < 0)
+        selectRow(std::clamp(near, 0, m_schedule.count() - 1));
 }
 
 QString MainWindow::saveQuietly()

@@ -105,6 +105,9 @@ private:
     void showFromTray();
     void applyStartup(bool enabled);
     int selectedPosition() const;
+    void selectRow(int position);
+    // Selects the row at `near` (or the last one) when the table has rows and none is selected.
+    void keepARowSelected(int near);
     void runWarning();
     void onSessionEnding();
 

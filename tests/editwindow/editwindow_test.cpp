@@ -478,45 +478,47 @@ TEST_F(EditWindowTest, DoubleClickOnARowOpensTheEditWindow)
     EXPECT_TRUE(env.messages.isEmpty());
 }
 
-TEST_F(EditWindowTest, RowsWithoutASelectionOpenNothing)
+TEST_F(EditWindowTest, SaveReplacesTheEntryItWasOpenedForWhateverHappensMeanwhile)
 {
-    fill({entry(QStringLiteral("07:00:00 AM")), entry(QStringLiteral("08:00:00 AM"))});
-    const auto before = entries();
-    table->clearSelection();
-    EXPECT_FALSE(edit([](QWidget*) {}));
-    EXPECT_TRUE(env.messages.isEmpty());
-    EXPECT_EQ(entries(), before);
-}
-
-TEST_F(EditWindowTest, SaveUsesTheRowSelectedAtSaveTimeAndWithNoneChangesNothing)
-{
-    const ScheduleEntry first = entry(QStringLiteral("07:00:00 AM"));
+    const ScheduleEntry once =
+        entry(QStringLiteral("07:00:00 AM"), QStringLiteral("Enabled"), QStringLiteral("Once"));
     const ScheduleEntry second = entry(QStringLiteral("08:00:00 AM"));
     const ScheduleEntry third = entry(QStringLiteral("09:00:00 AM"));
-    fill({first, second, third});
-    const auto before = entries();
-
-    // The selection cleared while the window is open (the scheduler runs meanwhile).
-    select(0);
-    EXPECT_TRUE(edit([&](QWidget* window) {
-        press(Qt::Key_Tab);
-        press(Qt::Key_Down);
-        table->clearSelection();
-        QTest::mouseClick(button(window, "Command1"), Qt::LeftButton);
-        EXPECT_FALSE(window->isVisible());
-    }));
-    EXPECT_EQ(entries(), before);
-
-    // Another row selected meanwhile: that is the one replaced.
-    select(0);
-    EXPECT_TRUE(edit([&](QWidget* window) {
-        press(Qt::Key_Tab);
-        select(2);
-        QTest::mouseClick(button(window, "Command1"), Qt::LeftButton);
-    }));
-    const ScheduleEntry saved{QStringLiteral("12/7/2026 07:00:00 AM"), QStringLiteral("Enabled"),
+    const ScheduleEntry saved{QStringLiteral("12/7/2026 10:00:00 AM"), QStringLiteral("Enabled"),
                               QStringLiteral("Daily"), QStringLiteral("Shutdown")};
-    EXPECT_EQ(entries(), (std::vector<ScheduleEntry>{first, second, saved}));
+    // What the schedule check can do while the window is open: carry out a due "Once" entry
+    // and put it back when the system refuses the event, or carry it out for good.
+    const auto refusedOnce = [&] {
+        schedule().removeAt(0);
+        schedule().insert(0, once);
+    };
+    const auto doneOnce = [&] { schedule().removeAt(0); };
+    const struct {
+        const char* meanwhile;
+        int openedOn;
+        std::function<void()> change;
+        std::vector<ScheduleEntry> after;
+    } cases[] = {
+        {"nothing", 2, [] {}, {once, second, saved}},
+        {"another row selected", 2, [&] { select(0); }, {once, second, saved}},
+        {"the selection cleared", 2, [&] { table->clearSelection(); }, {once, second, saved}},
+        {"an earlier entry refused and put back", 2, refusedOnce, {once, second, saved}},
+        {"an earlier entry carried out", 2, doneOnce, {second, saved}},
+        {"the entry itself carried out and put back", 0, refusedOnce, {once, second, third}},
+        {"the entry itself carried out", 0, doneOnce, {second, third}},
+    };
+    for (const auto& c : cases) {
+        fill({once, second, third});
+        select(c.openedOn);
+        EXPECT_TRUE(edit([&](QWidget* window) {
+            press(Qt::Key_Tab); // to the hour, one up from the entry's own
+            combo(window, "cmbHour")->setCurrentText(QStringLiteral("10"));
+            c.change();
+            QTest::mouseClick(button(window, "Command1"), Qt::LeftButton);
+            EXPECT_FALSE(window->isVisible());
+        })) << c.meanwhile;
+        EXPECT_EQ(entries(), c.after) << c.meanwhile;
+    }
 }
 
 TEST_F(EditWindowTest, AnUnreadableRecordOpensAtOneOClockAndSavesAReadableOne)

@@ -1,5 +1,6 @@
 #include "desktop/paths.h"
 #include "schedule/schedulestore.h"
+#include "support/modaldriver.h"
 #include "support/windowharness.h"
 
 #include <QCheckBox>
@@ -26,6 +27,16 @@ protected:
     {
         auto* table = child<QTreeView>("mainListview");
         table->setCurrentIndex(table->model()->index(row, 0));
+    }
+    // Opens the Edit Window on the selected row and saves it unchanged.
+    void editAndSave()
+    {
+        ModalDriver driver([](QWidget* window) {
+            QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(window->focusWidget(), Qt::Key_Return);
+        });
+        click("Command2");
+        EXPECT_TRUE(driver.ran());
     }
     QStringList times() const
     {
@@ -63,11 +74,6 @@ TEST_F(CommandsTest, AddAppendsFromTheSelectorsAndDeleteRemovesTheSelectedEntry)
     EXPECT_EQ(child<QComboBox>("CmbSecond")->currentText(), QStringLiteral("09"))
         << "the selectors keep their values";
 
-    // Rows but no selected row: Delete does nothing rather than guess.
-    child<QTreeView>("mainListview")->clearSelection();
-    click("Command3");
-    EXPECT_EQ(form->schedule().count(), 3);
-
     select(0);
     click("Command3");
     EXPECT_EQ(times(), (QStringList{"11:00:00 PM", "01:05:09 AM"}));
@@ -78,6 +84,45 @@ TEST_F(CommandsTest, AddAppendsFromTheSelectorsAndDeleteRemovesTheSelectedEntry)
     EXPECT_EQ(form->schedule().count(), 0);
     click("Command3");
     EXPECT_EQ(env.messages, (QStringList{"Nothing to Delete", "Nothing to Delete"}));
+}
+
+TEST_F(CommandsTest, ARowIsSelectedWheneverTheTableHasRowsSoEditAndDeleteAlwaysAct)
+{
+    ScheduleList stored;
+    for (const char* time : {"1/2/2026 01:00:00 AM", "1/2/2026 02:00:00 AM", "1/2/2026 03:00:00 AM"})
+        stored.append({QLatin1String(time), "Enabled", "Daily", "Reboot"});
+    ASSERT_EQ(saveSchedule(Paths::settingsFile(), stored, {}), QString());
+    ASSERT_TRUE(form->startUp());
+    auto* table = child<QTreeView>("mainListview");
+    const auto selected = [&] {
+        QCoreApplication::processEvents();
+        const QModelIndexList rows = table->selectionModel()->selectedRows();
+        return rows.isEmpty() ? QStringLiteral("none")
+                              : form->schedule().cell(rows.first().row(), ScheduleList::TimeColumn);
+    };
+    const struct {
+        const char* step;
+        std::function<void()> act;
+        QString selectedAfter;
+    } steps[] = {
+        {"loaded", [] {}, "01:00:00 AM"},
+        {"Delete", [&] { click("Command3"); }, "02:00:00 AM"},
+        {"Ctrl+click on the selected row",
+         [&] {
+             QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                               table->visualRect(form->schedule().index(0, 0)).center());
+         },
+         "02:00:00 AM"},
+        {"Edit, Save", [&] { editAndSave(); }, "02:00:00 AM"},
+        {"Delete of the last", [&] { click("Command3"); }, "03:00:00 AM"},
+        {"Delete of the only", [&] { click("Command3"); }, "none"},
+        {"Add", [&] { click("Command1"); }, "01:00:00 AM"},
+    };
+    for (const auto& s : steps) {
+        s.act();
+        EXPECT_EQ(selected(), s.selectedAfter) << s.step;
+    }
+    EXPECT_TRUE(env.messages.isEmpty());
 }
 
 TEST_F(CommandsTest, AFullScheduleRefusesAddSoNothingIsDroppedAtTheNextStart)

@@ -19,9 +19,16 @@ FileContent readRegularFile(const QString& path, qint64 maxBytes, FilePart part)
             content.error = file.errorString();
     }
     if (content.error.isEmpty()) {
-        // One byte more than the bound tells a file that grew, or does not give its size, from
-        // one that fits.
-        content.data = file.read(maxBytes + 1);
+        // Up to one byte more than the bound, which tells a file that grew, or does not give its
+        // size, from one that fits; in pieces, so a small file takes a small buffer.
+        const qint64 limit = maxBytes + 1;
+        const qint64 piece = qBound<qint64>(4096, size + 1, limit);
+        while (content.data.size() < limit) {
+            const QByteArray read = file.read(qMin(piece, limit - content.data.size()));
+            if (read.isEmpty())
+                break;
+            content.data += read;
+        }
         if (file.error() != QFileDevice::NoError)
             content.error = file.errorString();
     }

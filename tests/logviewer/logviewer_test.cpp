@@ -241,5 +241,6 @@ TEST_F(LogViewerTest, OfALargeLogTheNewestLinesAreShownWithANote)
     EXPECT_TRUE(seen->text.endsWith(QStringLiteral("\"Logoff number %1\"\r\n").arg(log.count('\n'))));
     EXPECT_FALSE(seen->text.contains(QStringLiteral("\"Logoff number 1\"")));
     EXPECT_TRUE(seen->text.startsWith(QStringLiteral("\"Logoff number "))) << "no line cut in two";
-    EXPECT_TRUE(seen->lines.first().contains(QStringLiteral("Only the end of the log"))) << seen->lines.first().toStdString();
+    EXPECT_TRUE(seen->lines.first().contains(QStringLiteral("Only the end of the log")))
+        << seen->lines.first().toStdString();
 }

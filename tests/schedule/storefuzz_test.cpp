@@ -3,10 +3,10 @@
 // AddressSanitizer and UndefinedBehaviorSanitizer, together with the sources that read files,
 // so a memory error or undefined behaviour while reading a file ends the test with a report.
 
-#include "sampleschedules.h"
 #include "desktop/paths.h"
 #include "execution/eventlog.h"
 #include "logviewer/logviewer.h"
+#include "sampleschedules.h"
 #include "schedule/inistore.h"
 #include "support/tempenvironment.h"
 #include "testseed.h"
@@ -18,8 +18,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
-#include <gtest/gtest.h>
 #include <csignal>
+#include <gtest/gtest.h>
 #include <random>
 #include <sys/stat.h>
 

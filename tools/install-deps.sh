@@ -6,7 +6,8 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-apps imagemagick dbus python3-dbusmock
-  desktop-file-utils appstream dpkg-dev file faketime
+  desktop-file-utils appstream dpkg-dev file faketime pulseaudio pulseaudio-utils
+  weston xwayland qt6-wayland
   g++-mingw-w64-x86-64-posix wine wine64
 )
 missing=()

@@ -1,3 +1,5 @@
+#include "desktop/desktopnotification.h"
+#include "desktop/platformchoice.h"
 #include "desktop/startup.h"
 #include "desktop/trayicon.h"
 #include "execution/shutdown.h"
@@ -8,6 +10,7 @@
 
 int main(int argc, char** argv)
 {
+    choosePlatform();
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Lullwick"));
     app.setDesktopFileName(QStringLiteral("lullwick"));
@@ -18,7 +21,8 @@ int main(int argc, char** argv)
     const auto startup = createStartupRegistration();
     const auto power = createPowerActions();
     const auto sound = createWarningSound();
-    MainWindow form(MainWindowServices{tray, *startup, *power, *sound});
+    const auto notification = createDesktopNotification();
+    MainWindow form(MainWindowServices{tray, *startup, *power, *sound, *notification});
     if (!form.startUp())
         return 0;
     form.showAtStart();

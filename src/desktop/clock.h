@@ -1,18 +1,25 @@
 #pragma once
 
-#include <QDateTime>
+#include "waketimer.h"
 
-// The program's one source of the current local date and time. Nothing else reads the
-// system time, so tests can install a clock they set and advance themselves.
+#include <QDateTime>
+#include <memory>
+
+// The program's one source of the current local date and time, and of timers that wait for
+// a moment of it. Nothing else reads the system time, so tests can install a clock they set
+// and advance themselves.
 class Clock {
 public:
     virtual ~Clock() = default;
 
     static QDateTime now();
+    // A timer that runs on the installed clock.
+    static std::unique_ptr<WakeTimer> newTimer();
     // Installs a clock for the whole program; nullptr goes back to the system clock.
     // The caller keeps ownership.
     static void setInstance(Clock* clock);
 
 protected:
     virtual QDateTime currentDateTime() const = 0;
+    virtual std::unique_ptr<WakeTimer> createTimer() = 0;
 };

@@ -3,10 +3,12 @@
 #include "appinfo.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 MessageBoxHook hook;
-}
+QuestionHook questionHook;
+} // namespace
 
 void showMessage(QWidget* parent, const QString& text)
 {
@@ -22,4 +24,23 @@ void showMessage(QWidget* parent, const QString& text)
 void setMessageBoxHook(MessageBoxHook newHook)
 {
     hook = std::move(newHook);
+}
+
+bool askQuestion(QWidget* parent, const QString& text, const QString& accept, const QString& reject)
+{
+    const QString caption = QString::fromLatin1(AppTitle);
+    if (questionHook)
+        return questionHook(text, caption);
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::NoButton, parent);
+    QPushButton* acceptButton = box.addButton(accept, QMessageBox::AcceptRole);
+    QPushButton* rejectButton = box.addButton(reject, QMessageBox::RejectRole);
+    box.setDefaultButton(rejectButton);
+    box.setEscapeButton(rejectButton);
+    box.exec();
+    return box.clickedButton() == acceptButton;
+}
+
+void setQuestionHook(QuestionHook newHook)
+{
+    questionHook = std::move(newHook);
 }

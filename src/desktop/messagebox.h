@@ -13,3 +13,12 @@ void showMessage(QWidget* parent, const QString& text);
 // shown. An empty hook restores the real box.
 using MessageBoxHook = std::function<void(const QString& text, const QString& caption)>;
 void setMessageBoxHook(MessageBoxHook hook);
+
+// Asks a question in a modal box with two buttons, no icon and the caption "Lullwick";
+// returns true when the user chose `accept`. `reject` is the default and what Esc chooses.
+bool askQuestion(QWidget* parent, const QString& text, const QString& accept, const QString& reject);
+
+// Replaces the box for tests: the hook receives text and caption, and its result is the answer.
+// An empty hook restores the real box.
+using QuestionHook = std::function<bool(const QString& text, const QString& caption)>;
+void setQuestionHook(QuestionHook hook);

@@ -32,10 +32,9 @@ QString registryStore()
 
 QString instanceLock()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-    return folder + QStringLiteral("/%1.lock").arg(QLatin1String(AppTitle));
+    // Beside the settings file, so that it guards the store whatever runtime folder each
+    // instance was given (another login, su, a sandbox).
+    return inConfig(QStringLiteral("%1/%1.lock").arg(QLatin1String(AppTitle)));
 }
 
 } // namespace Paths

@@ -11,6 +11,6 @@ QString settingsFile();  // the schedule and options
 QString logFile();       // the event log, "LogFile.log"
 QString autostartFile(); // the start-at-login entry (Linux)
 QString registryStore(); // the file behind the registry library off Windows
-QString instanceLock();  // held while an instance runs
+QString instanceLock();  // held while an instance runs, beside the settings file
 
 } // namespace Paths

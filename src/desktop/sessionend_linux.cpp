@@ -1,6 +1,5 @@
 #include "sessionend.h"
 
-#include <QGuiApplication>
 #include <QSocketNotifier>
 #include <csignal>
 #include <sys/socket.h>
@@ -21,11 +20,8 @@ void onSignal(int)
 
 } // namespace
 
-SessionEndWatcher::SessionEndWatcher(QObject* parent) : QObject(parent)
+void SessionEndWatcher::watchTerminationSignals()
 {
-    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        connect(app, &QGuiApplication::commitDataRequest, this, &SessionEndWatcher::sessionEnding);
-
     if (signalOwner || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
         return;
     signalOwner = this;
@@ -43,7 +39,7 @@ SessionEndWatcher::SessionEndWatcher(QObject* parent) : QObject(parent)
     sigaction(SIGHUP, &action, nullptr);
 }
 
-SessionEndWatcher::~SessionEndWatcher()
+void SessionEndWatcher::unwatchTerminationSignals()
 {
     if (signalOwner != this)
         return;

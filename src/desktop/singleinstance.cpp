@@ -15,8 +15,8 @@ bool SingleInstance::tryAcquire()
     if (m_lock.isLocked())
         return true;
     QDir().mkpath(QFileInfo(m_lock.fileName()).absolutePath());
-    // An unwritable runtime folder must not keep the user from scheduling: without a lock
-    // the instance runs as the only one it can know of.
+    // A lock that cannot be written (a read-only settings folder) must not keep the user from
+    // scheduling: without it the instance runs as the only one it can know of.
     if (m_lock.tryLock(0))
         return true;
     return m_lock.error() != QLockFile::LockFailedError;

@@ -2,9 +2,8 @@
 
 #include <QLockFile>
 
-// Tells whether another instance of the program runs, by holding a lock file in the user's
-// runtime folder for the life of this object. The lock of an instance that was killed is
-// taken over.
+// Tells whether another instance of the program runs on the same settings, by holding a lock
+// file for the life of this object. The lock of an instance that was killed is taken over.
 class SingleInstance {
 public:
     explicit SingleInstance(const QString& lockPath);

@@ -3,8 +3,8 @@
 #include <QIcon>
 #include <QObject>
 
-// The program's icon in the notification area, with the tooltip "Lullwick" and no menu.
-// There is no update: a new picture is shown by removing the icon and adding it again.
+// The program's icon in the notification area, with a tooltip and no menu. There is no
+// update of the picture: a new one is shown by removing the icon and adding it again.
 class Tray : public QObject {
     Q_OBJECT
 
@@ -16,6 +16,8 @@ public:
     virtual void AddTrayIcon(const QIcon& icon) = 0;
     // Harmless when the icon is not there.
     virtual void RemoveTrayIcon() = 0;
+    // Kept while the icon is removed and added again.
+    virtual void setToolTip(const QString& text) = 0;
 
 signals:
     // A left click, or a right-button press or release, on the icon.

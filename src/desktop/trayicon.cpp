@@ -25,6 +25,11 @@ void TrayIcon::RemoveTrayIcon()
     m_icon.hide();
 }
 
+void TrayIcon::setToolTip(const QString& text)
+{
+    m_icon.setToolTip(text);
+}
+
 void TrayIcon::onActivated(QSystemTrayIcon::ActivationReason reason)
 {
     // Trigger is a left click; Context is what a right-button press or release gives.

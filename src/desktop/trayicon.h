@@ -15,6 +15,7 @@ public:
     bool isAvailable() const override;
     void AddTrayIcon(const QIcon& icon) override;
     void RemoveTrayIcon() override;
+    void setToolTip(const QString& text) override;
 
     // What an activation of the icon does; public so that tests can send each reason.
     void onActivated(QSystemTrayIcon::ActivationReason reason);

@@ -25,25 +25,38 @@ std::optional<int> powerFlags(const QString& eventKind)
     return std::nullopt;
 }
 
+// Saves the whole schedule; a save that fails leaves its reason in the log (when logging is
+// on), as the only trace a user finds after the power action.
+void saveAndLogFailure(CompletionHost& host, bool logging)
+{
+    const QString error = host.saveQuietly();
+    if (!error.isEmpty() && logging)
+        appendToEventLog(Paths::logFile(),
+                         eventLogLine(QStringLiteral("Schedule not saved (%1)").arg(error), Clock::now()));
+}
+
 } // namespace
 
 Completion CompleteEvent(const DueEvent& due, CompletionHost& host, PowerActions& power)
 {
-    if (host.logEnabled())
+    const bool logging = host.logEnabled();
+    if (logging)
         appendToEventLog(Paths::logFile(), eventLogLine(due.EventKind, Clock::now()));
 
     ScheduleList& schedule = host.schedule();
     std::optional<std::pair<int, ScheduleEntry>> removed;
+    if (due.Frequency == QLatin1String("Once")) {
+        const auto position = parseInt16(due.Position);
+        if (position && *position >= 0 && *position < schedule.count()) {
+            removed.emplace(*position, schedule.entry(*position));
+            schedule.removeAt(*position);
+        }
+    }
+    // Saved before the request, whatever the frequency: a log-off may end this process at
+    // once, and the program ends after the request in any case.
+    saveAndLogFailure(host, logging);
     QString refusal;
     if (Values::Frequencies.contains(due.Frequency)) {
-        if (due.Frequency == QLatin1String("Once")) {
-            const auto position = parseInt16(due.Position);
-            if (position && *position >= 0 && *position < schedule.count()) {
-                removed.emplace(*position, schedule.entry(*position));
-                schedule.removeAt(*position);
-                host.saveQuietly(); // saved before the request: a log-off may end this process at once
-            }
-        }
         if (const auto flags = powerFlags(due.EventKind))
             refusal = power.RequestExitWindows(*flags);
     }
@@ -51,11 +64,11 @@ Completion CompleteEvent(const DueEvent& due, CompletionHost& host, PowerActions
         endProgram();
         return {};
     }
-    if (host.logEnabled())
+    if (logging)
         appendToEventLog(Paths::logFile(), refusalLogLine(due.EventKind, Clock::now(), refusal));
     if (removed) {
         schedule.insert(removed->first, removed->second);
-        host.saveQuietly();
+        saveAndLogFailure(host, logging);
     }
     return {false, refusal};
 }

@@ -1,28 +1,38 @@
 #include "sound.h"
 
-#include <QSoundEffect>
-#include <QUrl>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
 
 namespace {
 
-class QtWarningSound final : public WarningSound {
-protected:
-    void play(const QString& file) override
+// Plays the clip straight from the program's resources, so no file is ever written. The
+// player lives in a module of its own (soundmodule_linux.cpp), loaded at the first play, so
+// that a program that never sounds a warning never maps Qt Multimedia.
+class ModuleWarningSound final : public WarningSound {
+public:
+    void PlayWarningSound(bool enabled) override
     {
-        const QUrl url = QUrl::fromLocalFile(file);
-        m_effect.stop();
-        if (m_effect.source() != url)
-            m_effect.setSource(url);
-        m_effect.play();
+        if (!enabled)
+            return;
+        if (!m_loaded) {
+            m_loaded = true;
+            QLibrary module(
+                QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(LULLWICK_SOUND_MODULE)));
+            m_play = reinterpret_cast<void (*)()>(module.resolve("lullwickPlayWarningClip"));
+        }
+        if (m_play)
+            m_play();
     }
 
 private:
-    QSoundEffect m_effect;
+    bool m_loaded = false;
+    void (*m_play)() = nullptr;
 };
 
 } // namespace
 
 std::unique_ptr<WarningSound> createWarningSound()
 {
-    return std::make_unique<QtWarningSound>();
+    return std::make_unique<ModuleWarningSound>();
 }

@@ -5,27 +5,45 @@
 #include "schedule/numbertext.h"
 #include "sound.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
 // A countdown that cannot be read as a number of seconds counts ten.
 constexpr int FallbackSeconds = 10;
 
+// Light colours of the window's own, with a disabled button's caption as readable as an
+// enabled one's: with Abort off, the caption still shows the time left.
+QPalette warningPalette()
+{
+    QPalette palette(QColor(240, 240, 240), QColor(240, 240, 240));
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::WindowText, Qt::black);
+        palette.setColor(group, QPalette::ButtonText, Qt::black);
+        palette.setColor(group, QPalette::Text, Qt::black);
+    }
+    return palette;
+}
+
 } // namespace
 
 WarningWindow::WarningWindow(WarningHost& host, const DueEvent& due, PowerActions& power, WarningSound& sound,
-                             QWidget* parent)
+                             DesktopNotification& notification, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_host(host), m_due(due), m_power(power), m_sound(sound)
+      m_host(host), m_due(due), m_power(power), m_sound(sound), m_notification(notification)
 {
     setObjectName(QStringLiteral("FrmWarning"));
     setWindowTitle(tr("Warning...."));
     setModal(true);
-    setFixedSize(px(3645), px(1455));
+    // The black and dark red of the label need a light background, whatever the theme.
+    setPalette(warningPalette());
+    setAutoFillBackground(true);
 
     m_label = new QLabel(tr("Computer is Going to Shutdown"), this);
     m_label->setObjectName(QStringLiteral("Label1"));
@@ -33,20 +51,30 @@ WarningWindow::WarningWindow(WarningHost& host, const DueEvent& due, PowerAction
     bold.setBold(true);
     m_label->setFont(bold);
     m_label->setAlignment(Qt::AlignCenter);
-    m_label->setGeometry(0, px(240), width(), px(375));
+    m_label->setMinimumSize(px(3135), px(375));
 
     m_abortButton = new QPushButton(tr("&Abort"), this);
     m_abortButton->setObjectName(QStringLiteral("btnAbort"));
-    m_abortButton->setGeometry(twips(1215, 960, 1215, 375));
+    m_abortButton->setMinimumSize(px(1215), px(375));
     m_abortButton->setDefault(true);
     connect(m_abortButton, &QPushButton::clicked, this, &WarningWindow::abort);
+    connect(&m_notification, &DesktopNotification::abortInvoked, this, &WarningWindow::abort);
+
+    // The designed layout at the smallest; larger fonts and scales make the window grow.
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setContentsMargins(px(255), px(240), px(255), px(120));
+    layout->setSpacing(px(345));
+    layout->addWidget(m_label);
+    layout->addWidget(m_abortButton, 0, Qt::AlignHCenter);
 
     m_countdownTimer.setInterval(1000);
     connect(&m_countdownTimer, &QTimer::timeout, this, &WarningWindow::countDown);
 
+    begin();
+    adjustSize();
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
-    begin();
 }
 
 void WarningWindow::begin()
@@ -61,6 +89,21 @@ void WarningWindow::begin()
         --m_secondsLeft;
     m_closeBlocked = true;
     m_abortButton->setEnabled(m_host.abortEnabled());
+    // Wide enough for the longest caption, so that the button keeps its size as it counts.
+    m_abortButton->setText(tr("&Abort (%1)").arg(m_secondsLeft));
+    m_abortButton->setMinimumWidth(
+        std::max(m_abortButton->minimumWidth(), m_abortButton->sizeHint().width()));
+    m_abortButton->setText(tr("&Abort"));
+    announce();
+}
+
+void WarningWindow::announce()
+{
+    const QString left = m_secondsLeft == 1 ? tr("1 second left") : tr("%1 seconds left").arg(m_secondsLeft);
+    setAccessibleDescription(m_label->text() + QStringLiteral(": ") + left);
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+    m_notification.show(m_label->text(), left, m_abortButton->isEnabled());
 }
 
 void WarningWindow::countDown()
@@ -69,6 +112,7 @@ void WarningWindow::countDown()
     if (m_secondsLeft == 0) {
         // From here on the event goes ahead: nothing may look as if it could still stop it.
         m_abortButton->setEnabled(false);
+        m_notification.close();
         SetAlwaysOnTop(this, false);
         m_countdownTimer.stop();
         const Completion completion = CompleteEvent(m_due, m_host, m_power);
@@ -84,6 +128,7 @@ void WarningWindow::countDown()
         return;
     }
     --m_secondsLeft;
+    announce();
     if (m_secondsLeft % 2 != 0) {
         setLabelColour(Qt::black);
     } else {
@@ -111,6 +156,7 @@ void WarningWindow::abort()
 
 void WarningWindow::finish()
 {
+    m_notification.close();
     SetAlwaysOnTop(this, false);
     m_countdownTimer.stop();
     m_host.setScheduleCheck(true);

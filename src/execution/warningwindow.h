@@ -1,6 +1,7 @@
 #pragma once
 
 #include "completeevent.h"
+#include "desktop/desktopnotification.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -25,13 +26,14 @@ public:
 
 // The countdown before a due event is carried out: a small window above all others that
 // counts down once a second, blinking and optionally sounding every two seconds, and that
-// nothing but its Abort button (when the option allows it) can close.
+// nothing but its Abort button (when the option allows it) can close. A desktop notification
+// shows the same countdown, with an Abort action of its own when the button is enabled.
 class WarningWindow : public QDialog {
     Q_OBJECT
 
 public:
     WarningWindow(WarningHost& host, const DueEvent& due, PowerActions& power, WarningSound& sound,
-                  QWidget* parent = nullptr);
+                  DesktopNotification& notification, QWidget* parent = nullptr);
 
     void countDown();
     void abort();
@@ -46,6 +48,8 @@ protected:
 
 private:
     void begin();
+    // Tells screen readers and the desktop's notification the time left.
+    void announce();
     void finish();
     void setLabelColour(const QColor& colour);
 
@@ -53,6 +57,7 @@ private:
     DueEvent m_due;
     PowerActions& m_power;
     WarningSound& m_sound;
+    DesktopNotification& m_notification;
     int m_secondsLeft = 0;
     bool m_closeBlocked = false;
     QString m_refusal;

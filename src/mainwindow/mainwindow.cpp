@@ -89,10 +89,12 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     buildAboutTab(about, pageTop);
     m_tabs->setCurrentWidget(scheduleTab);
 
-    m_checkTimer.setInterval(100);
-    connect(&m_checkTimer, &QTimer::timeout, this, &MainWindow::checkTick);
+    connect(&m_planner, &CheckPlanner::tickDue, this, &MainWindow::checkTick);
+    connect(&m_planner, &CheckPlanner::statusChanged, this, &MainWindow::showPlanInTray);
+    showPlanInTray(m_planner.status());
     connect(&m_services.tray, &Tray::showWindowRequested, this, &MainWindow::showFromTray);
-    connect(&m_sessionEnd, &SessionEndWatcher::sessionEnding, this, &MainWindow::onSessionEnding);
+    // A stored countdown text longer than the box takes is shown whole; it may be shortened.
+    connect(m_countdownEdit, &QLineEdit::textEdited, this, &MainWindow::setCountdownText);
 
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
@@ -261,12 +263,21 @@ bool MainWindow::startUp()
         showMessage(nullptr, tr("Program Already Running"));
         return false;
     }
+    m_sessionEnd = std::make_unique<SessionEndWatcher>();
+    connect(m_sessionEnd.get(), &SessionEndWatcher::saveRequested, this, &MainWindow::saveQuietly);
+    connect(m_sessionEnd.get(), &SessionEndWatcher::sessionEnding, this, &MainWindow::onSessionEnding);
     selectors().fill(0);
     setSchedulerButtons(true);
     AddTrayIcon();
     LoadSettings();
-    m_checkTimer.start();
+    m_planner.start();
     m_aboutLabel->setText(AboutText);
+    // Told while the scheduler already runs; the box does not hold it up.
+    const QString storeProblem =
+        m_loadError.isEmpty() ? scheduleWriteProblem(Paths::settingsFile())
+                              : tr("%1\nLullwick will not write over it while it runs.").arg(m_loadError);
+    if (!storeProblem.isEmpty())
+        showMessage(this, storeProblem);
     return true;
 }
 
@@ -308,9 +319,14 @@ void MainWindow::unload()
 
 void MainWindow::onSessionEnding()
 {
-    // A running countdown refuses to be closed; the event it announces goes ahead.
-    if (m_warningOpen || refusesClose(UnloadMode::SessionEnd))
+    // A running countdown refuses to be closed and its event goes ahead; what the user entered
+    // is saved now, before the session's final kill, and an Abort ends the program.
+    if (m_warningOpen) {
+        saveQuietly();
+        m_sessionEnded = true;
         return;
+    }
+    refusesClose(UnloadMode::SessionEnd);
     unload();
     endProgram();
 }
@@ -391,7 +407,7 @@ void MainWindow::RemoveTrayIcon()
 
 void MainWindow::startScheduler()
 {
-    m_checkTimer.start();
+    m_planner.start();
     setSchedulerButtons(true);
     RemoveTrayIcon();
     setStateIcon(AppIcon::Started);
@@ -401,7 +417,7 @@ void MainWindow::startScheduler()
 void MainWindow::disableScheduler()
 {
     setSchedulerButtons(false);
-    m_checkTimer.stop();
+    m_planner.stop();
     RemoveTrayIcon();
     setStateIcon(AppIcon::Disabled);
     AddTrayIcon();
@@ -411,7 +427,15 @@ void MainWindow::correctCountdownText()
 {
     const auto number = parseNumber(m_countdownEdit->text());
     if (!number || *number < 0)
-        m_countdownEdit->setText(QStringLiteral("10"));
+        setCountdownText(QStringLiteral("10"));
+}
+
+void MainWindow::setCountdownText(const QString& text)
+{
+    // Typing stays within three characters; a longer stored text is neither cut nor lengthened.
+    m_countdownEdit->setMaxLength(std::max<int>(3, static_cast<int>(text.size())));
+    if (m_countdownEdit->text() != text)
+        m_countdownEdit->setText(text);
 }
 
 void MainWindow::startAtLoginChanged()
@@ -429,9 +453,13 @@ void MainWindow::applyStartup(bool enabled)
 
 void MainWindow::exitProgram()
 {
-    applyStartup(checkValue(m_startAtLoginBox) == 1);
-    // Leaving without the schedule on disk would lose it; the user is told and stays.
-    if (!SaveSettings())
+    // Unread options leave the box at its default, which must not overrule the stored choice;
+    // a click on it in this run took effect at once.
+    if (m_loadError.isEmpty())
+        applyStartup(checkValue(m_startAtLoginBox) == 1);
+    const QString error = saveQuietly();
+    if (!error.isEmpty() && !askQuestion(this, tr("%1\n\nExit without saving the schedule?").arg(error),
+                                         tr("Exit Without Saving"), tr("Stay")))
         return;
     RemoveTrayIcon();
     m_unloading = true;
@@ -499,30 +527,24 @@ void MainWindow::keepARowSelected(int near)
 
 QString MainWindow::saveQuietly()
 {
+    if (!m_loadError.isEmpty())
+        return tr("%1\nThe schedule is not saved over a file that could not be read.").arg(m_loadError);
     const OptionValues options{checkValue(m_soundBox),  checkValue(m_abortBox),
                                m_countdownEdit->text(), checkValue(m_startAtLoginBox),
                                checkValue(m_logBox),    checkValue(m_startMinimizedBox)};
     return saveSchedule(Paths::settingsFile(), m_schedule, options);
 }
 
-bool MainWindow::SaveSettings()
-{
-    const QString error = saveQuietly();
-    if (error.isEmpty())
-        return true;
-    showMessage(this, error);
-    return false;
-}
-
 void MainWindow::LoadSettings()
 {
     const StoredOptions stored = loadSchedule(Paths::settingsFile(), m_schedule);
+    m_loadError = stored.error;
     if (stored.EventSound)
         setCheckValue(m_soundBox, *stored.EventSound);
     if (stored.AbortBtn)
         setCheckValue(m_abortBox, *stored.AbortBtn);
     if (stored.CountTimer)
-        m_countdownEdit->setText(*stored.CountTimer);
+        setCountdownText(*stored.CountTimer);
     if (stored.Startup)
         setCheckValue(m_startAtLoginBox,
                       *stored.Startup); // a change runs startAtLoginChanged, as a click would
@@ -553,10 +575,15 @@ void MainWindow::checkTick()
 
 void MainWindow::runWarning()
 {
-    WarningWindow warning(*this, m_dueEvent, m_services.power, m_services.sound);
+    WarningWindow warning(*this, m_dueEvent, m_services.power, m_services.sound, m_services.notification);
     m_warningOpen = true;
     warning.exec();
     m_warningOpen = false;
+    if (m_sessionEnded) {
+        unload();
+        endProgram();
+        return;
+    }
     if (!warning.refusal().isEmpty())
         showMessage(this, tr("The system refused to carry out the event: %1").arg(warning.refusal()));
 }
@@ -564,9 +591,14 @@ void MainWindow::runWarning()
 void MainWindow::setScheduleCheck(bool running)
 {
     if (running)
-        m_checkTimer.start();
+        m_planner.start();
     else
-        m_checkTimer.stop();
+        m_planner.stop();
+}
+
+void MainWindow::showPlanInTray(const QString& status)
+{
+    m_services.tray.setToolTip(QString::fromLatin1(AppTitle) + QLatin1Char('\n') + status);
 }
 
 void MainWindow::showMainWindow()

@@ -4,11 +4,12 @@
 #include "desktop/sessionend.h"
 #include "desktop/singleinstance.h"
 #include "execution/warningwindow.h"
+#include "schedule/checkplanner.h"
 #include "schedule/schedulecheck.h"
 #include "schedule/schedulelist.h"
 
-#include <QTimer>
 #include <QWidget>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -22,6 +23,7 @@ struct ScheduleSelectors;
 class StartupRegistration;
 class Tray;
 class WarningSound;
+class DesktopNotification;
 
 // What the main window needs from the platform; the caller keeps ownership.
 struct MainWindowServices {
@@ -29,9 +31,10 @@ struct MainWindowServices {
     StartupRegistration& startup;
     PowerActions& power;
     WarningSound& sound;
+    DesktopNotification& notification;
 };
 
-// The main window: the schedule, the options, the scheduler's check timer, and the program's
+// The main window: the schedule, the options, the scheduler's check, and the program's
 // life from start to Exit. Closing it only hides it; the program goes on in the tray.
 class MainWindow : public QWidget, public WarningHost {
     Q_OBJECT
@@ -44,8 +47,9 @@ public:
     ~MainWindow() override;
 
     // Start-up: refuses a second instance (returns false after telling the user, and the
-    // caller ends this instance), fills the selectors, adds the tray icon, loads the stored
-    // schedule and options and starts the scheduler.
+    // caller ends this instance; until then it saves nothing and a termination signal ends it
+    // as any program), fills the selectors, adds the tray icon, loads the stored schedule and
+    // options, starts the scheduler and reports a settings file it cannot read or write.
     bool startUp();
     // Shows the window unless "Minimize on Startup" asks to start in the tray.
     void showAtStart();
@@ -65,15 +69,16 @@ public:
     void deleteEntry();
     void viewLog();
 
-    // Saves the schedule and options; on failure tells the user and returns false.
-    bool SaveSettings();
+    // Saves the schedule and options; returns why it could not. A settings file that could
+    // not be read at start is never written in that run.
     QString saveQuietly() override;
     void LoadSettings();
 
-    // The scheduler: one tick of the check timer, and the scan for a due entry.
+    // The scheduler: one tick of the check, and the scan for a due entry. The planner says
+    // when a tick is due.
     void checkTick();
     void FindDueEntry();
-    bool isSchedulerStarted() const { return m_checkTimer.isActive(); }
+    bool isSchedulerStarted() const { return m_planner.isStarted(); }
 
     ScheduleList& schedule() override { return m_schedule; }
     const DueEvent& dueEvent() const { return m_dueEvent; }
@@ -100,6 +105,7 @@ private:
     void setSchedulerButtons(bool started);
     void setStateIcon(AppIcon icon);
     void RemoveTrayIcon();
+    void showPlanInTray(const QString& status);
     // Hides the window where a tray icon can bring it back; minimises it where none can.
     void hideToTray();
     void showFromTray();
@@ -110,18 +116,21 @@ private:
     void keepARowSelected(int near);
     void runWarning();
     void onSessionEnding();
+    void setCountdownText(const QString& text);
 
     MainWindowServices m_services;
     SingleInstance m_instance;
     ScheduleList m_schedule;
     DueEvent m_dueEvent;
-    QTimer m_checkTimer;
+    CheckPlanner m_planner{m_schedule, this};
     AppIcon m_iconState = AppIcon::Started;
     bool m_activatedOnce = false;
     bool m_unloading = false;
     bool m_warningOpen = false;
-    qint64 m_warnedAt = -1; // the second (since the epoch) in which the last warning opened
-    SessionEndWatcher m_sessionEnd;
+    bool m_sessionEnded = false; // the session ended while the warning counted down
+    QString m_loadError;         // why the settings file could not be read at start
+    qint64 m_warnedAt = -1;      // the second (since the epoch) in which the last warning opened
+    std::unique_ptr<SessionEndWatcher> m_sessionEnd; // only once this instance runs
 
     QTabWidget* m_tabs = nullptr;
     QTreeView* m_table = nullptr;

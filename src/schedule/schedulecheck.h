@@ -21,6 +21,11 @@ struct DueEvent {
 // entries, so a scan of thousands of entries takes microseconds.
 DueEvent FindDueEntry(const ScheduleList& schedule, const QDateTime& now);
 
+// The entry the check will carry out next, from the second of `now` on and up to a week
+// ahead: at each coming second, the first enabled entry, if its day test passes. Empty when
+// no entry will run.
+DueEvent nextDueEvent(const ScheduleList& schedule, const QDateTime& now);
+
 // The frequency's day test for an entry found due: "WeekDays" runs Monday to Friday,
 // "Weekly" on the weekday of the date in the entry's record, everything else on any day.
 bool runsToday(const DueEvent& due, const ScheduleList& schedule, const QDate& today);

@@ -35,6 +35,10 @@ void ScheduleList::insert(int position, const ScheduleEntry& entry)
     Row row = makeRow(entry);
     const bool enabled = row.secondsOfDay && entry.Status == QLatin1String("Enabled");
     m_enabledSeconds.insert(m_enabledSeconds.begin() + position, enabled ? *row.secondsOfDay : -1);
+    if (enabled)
+        m_enabledAscending.insert(
+            std::upper_bound(m_enabledAscending.begin(), m_enabledAscending.end(), *row.secondsOfDay),
+            *row.secondsOfDay);
     m_rows.insert(m_rows.begin() + position, std::move(row));
     endInsertRows();
 }
@@ -44,6 +48,9 @@ void ScheduleList::removeAt(int position)
     Q_ASSERT(position >= 0 && position < count());
     beginRemoveRows({}, position, position);
     m_rows.erase(m_rows.begin() + position);
+    if (const int second = m_enabledSeconds.at(position); second >= 0)
+        m_enabledAscending.erase(
+            std::lower_bound(m_enabledAscending.begin(), m_enabledAscending.end(), second));
     m_enabledSeconds.erase(m_enabledSeconds.begin() + position);
     endRemoveRows();
 }
@@ -53,6 +60,7 @@ void ScheduleList::clear()
     beginResetModel();
     m_rows.clear();
     m_enabledSeconds.clear();
+    m_enabledAscending.clear();
     endResetModel();
 }
 
@@ -60,6 +68,14 @@ int ScheduleList::firstEnabledAt(int secondOfDay) const
 {
     const auto found = std::find(m_enabledSeconds.begin(), m_enabledSeconds.end(), secondOfDay);
     return found == m_enabledSeconds.end() ? -1 : static_cast<int>(found - m_enabledSeconds.begin());
+}
+
+std::optional<int> ScheduleList::nextEnabledSecond(int secondOfDay) const
+{
+    if (m_enabledAscending.empty())
+        return std::nullopt;
+    const auto found = std::lower_bound(m_enabledAscending.begin(), m_enabledAscending.end(), secondOfDay);
+    return found == m_enabledAscending.end() ? m_enabledAscending.front() : *found;
 }
 
 QString ScheduleList::cell(int position, Column column) const

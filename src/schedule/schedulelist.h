@@ -42,6 +42,9 @@ public:
     // The position of the first entry whose status is exactly "Enabled" and whose time of
     // day is `secondOfDay`, or -1. Looks only at a compact index kept with the entries.
     int firstEnabledAt(int secondOfDay) const;
+    // The first time of day from `secondOfDay` on at which an enabled entry falls, going on
+    // past midnight to the smallest one; nothing when no entry is enabled.
+    std::optional<int> nextEnabledSecond(int secondOfDay) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -60,4 +63,6 @@ private:
     std::vector<Row> m_rows;
     // Per position: the time of day of an enabled entry with a readable record, else -1.
     std::vector<int> m_enabledSeconds;
+    // The same times of day of enabled entries, in ascending order.
+    std::vector<int> m_enabledAscending;
 };

@@ -4,12 +4,22 @@
 #include "numbertext.h"
 #include "schedulelist.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryFile>
 #include <algorithm>
 #include <array>
 
 namespace {
 
 const QString StatusKey = QStringLiteral("Status");
+// Where the options are kept while the schedule is empty.
+const QString OptionsSection = QStringLiteral("Options");
+// The options' keys, in the order they are written after an entry's four keys.
+const std::array<QString, 6> OptionKeys{QStringLiteral("Sound"),      QStringLiteral("AbortBtn"),
+                                        QStringLiteral("CountTimer"), QStringLiteral("Startup"),
+                                        QStringLiteral("LogFile"),    QStringLiteral("StartMin")};
 
 // The stored keys in the order they are written; loading reads the values by this position.
 // A section's eleventh value fills a slot of its own that nothing reads.
@@ -37,40 +47,45 @@ void takeCheckBox(std::optional<int>& option, const QString& stored)
         option = *value;
 }
 
+// Sets each option whose slot holds a usable text.
+void takeOptions(StoredOptions& options, const std::array<QString, SlotCount>& texts)
+{
+    takeCheckBox(options.EventSound, texts[SoundSlot]);
+    takeCheckBox(options.AbortBtn, texts[AbortBtnSlot]);
+    if (!texts[CountTimerSlot].isEmpty())
+        options.CountTimer = texts[CountTimerSlot];
+    takeCheckBox(options.Startup, texts[StartupSlot]);
+    takeCheckBox(options.LogFile, texts[LogFileSlot]);
+    takeCheckBox(options.StartMin, texts[StartMinSlot]);
+}
+
 } // namespace
 
 QString saveSchedule(const QString& path, const ScheduleList& list, const OptionValues& options)
 {
+    // A new document, not an edit of the old one: nothing of what the file held before, read
+    // or not, comes back at the next load.
     IniStore store;
-    store.load(path);
-    bool changed = false;
-    if (!store.value(QStringLiteral("1"), StatusKey).isEmpty()) {
-        store.clear();
-        changed = true;
-    }
-    const int n = list.count();
-    if (n == 0 && !changed)
-        return {};
-
-    const QString sound = QString::number(options.EventSound);
-    const QString abortBtn = QString::number(options.AbortBtn);
-    const QString startup = QString::number(options.Startup);
-    const QString logFile = QString::number(options.LogFile);
-    const QString startMin = QString::number(options.StartMin);
-    for (int i = 1; i <= n; ++i) {
-        const QString section = QString::number(i);
-        const int p = i - 1;
+    const std::array<QString, OptionKeys.size()> optionTexts{QString::number(options.EventSound),
+                                                             QString::number(options.AbortBtn),
+                                                             options.CountTimer,
+                                                             QString::number(options.Startup),
+                                                             QString::number(options.LogFile),
+                                                             QString::number(options.StartMin)};
+    const auto writeOptions = [&](const QString& section) {
+        for (size_t k = 0; k < OptionKeys.size(); ++k)
+            store.setValue(section, OptionKeys[k], optionTexts[k]);
+    };
+    for (int p = 0; p < list.count(); ++p) {
+        const QString section = QString::number(p + 1);
         store.setValue(section, QStringLiteral("SetTime"), list.record(p));
         store.setValue(section, StatusKey, list.cell(p, ScheduleList::StatusColumn));
         store.setValue(section, QStringLiteral("Frequency"), list.cell(p, ScheduleList::FrequencyColumn));
         store.setValue(section, QStringLiteral("Event"), list.cell(p, ScheduleList::EventColumn));
-        store.setValue(section, QStringLiteral("Sound"), sound);
-        store.setValue(section, QStringLiteral("AbortBtn"), abortBtn);
-        store.setValue(section, QStringLiteral("CountTimer"), options.CountTimer);
-        store.setValue(section, QStringLiteral("Startup"), startup);
-        store.setValue(section, QStringLiteral("LogFile"), logFile);
-        store.setValue(section, QStringLiteral("StartMin"), startMin);
+        writeOptions(section);
     }
+    if (list.count() == 0)
+        writeOptions(OptionsSection);
     return store.save(path);
 }
 
@@ -92,13 +107,33 @@ StoredOptions loadSchedule(const QString& path, ScheduleList& list)
         list.append(
             ScheduleEntry{texts[SetTimeSlot], texts[StatusSlot], texts[FrequencySlot], texts[EventSlot]});
 
-        takeCheckBox(options.EventSound, texts[SoundSlot]);
-        takeCheckBox(options.AbortBtn, texts[AbortBtnSlot]);
-        if (!texts[CountTimerSlot].isEmpty())
-            options.CountTimer = texts[CountTimerSlot];
-        takeCheckBox(options.Startup, texts[StartupSlot]);
-        takeCheckBox(options.LogFile, texts[LogFileSlot]);
-        takeCheckBox(options.StartMin, texts[StartMinSlot]);
+        takeOptions(options, texts);
+    }
+    // The options of an empty schedule, found by their keys.
+    if (store.value(QStringLiteral("1"), StatusKey).isEmpty()) {
+        for (size_t k = 0; k < OptionKeys.size(); ++k)
+            texts[SoundSlot + k] = store.value(OptionsSection, OptionKeys[k]);
+        takeOptions(options, texts);
     }
     return options;
+}
+
+QString scheduleWriteProblem(const QString& path)
+{
+    const QFileInfo file(path);
+    if (!file.absoluteDir().exists())
+        return {};
+    // A save writes a new file beside the old one and renames it over it; QSaveFile also
+    // refuses to replace a file it could not write in place.
+    QString reason;
+    QFile existing(path);
+    QTemporaryFile probe(path + QStringLiteral(".XXXXXX"));
+    if (file.isFile() && !existing.open(QIODevice::WriteOnly | QIODevice::Append))
+        reason = existing.errorString();
+    else if (!probe.open())
+        reason = probe.errorString();
+    if (reason.isEmpty())
+        return {};
+    return QCoreApplication::translate("ScheduleStore", "The settings file %1 cannot be written: %2")
+        .arg(QDir::toNativeSeparators(path), reason);
 }

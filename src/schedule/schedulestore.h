@@ -37,12 +37,11 @@ struct StoredOptions {
     friend bool operator==(const StoredOptions&, const StoredOptions&) = default;
 };
 
-// Writes the schedule and the options to the settings file at path: one section per entry,
-// "1" to "n", each with the keys SetTime, Status, Frequency, Event, Sound, AbortBtn,
-// CountTimer, Startup, LogFile, StartMin in this order. When section "1" holds a status the
-// earlier content is dropped first, so no section of a longer schedule survives; an empty
-// schedule then leaves an empty file. The file is replaced in one step, so a crash or a full
-// disk during a save leaves the old file or the new one.
+// Writes the schedule and the options to the settings file at path, replacing everything it
+// held: one section per entry, "1" to "n", each with the keys SetTime, Status, Frequency,
+// Event, Sound, AbortBtn, CountTimer, Startup, LogFile, StartMin in this order; an empty
+// schedule writes the six options alone in a section "Options". The file is replaced in one
+// step, so a crash or a full disk during a save leaves the old file or the new one.
 // Returns "" on success, otherwise a message naming the file and the system's reason (the
 // file is then as it was).
 QString saveSchedule(const QString& path, const ScheduleList& list, const OptionValues& options);
@@ -53,6 +52,11 @@ QString saveSchedule(const QString& path, const ScheduleList& list, const Option
 // from section to section: slots 0 to 3 make the entry (record, status, frequency, event),
 // slots 4 to 9 the options, each only when not empty; the last section loaded decides. A
 // check box value that is no number or lies outside 0 to 2 leaves that option as it was.
+// When section "1" holds no status, the options are read by key from section "Options".
 // A missing file loads nothing; a damaged one loads what can be read; one that cannot be
 // read loads nothing and sets `error`.
 StoredOptions loadSchedule(const QString& path, ScheduleList& list);
+
+// Why the settings file at path cannot be written now, naming the file and the system's
+// reason; "" when it can be, or when its folder does not exist yet (a save creates it).
+QString scheduleWriteProblem(const QString& path);

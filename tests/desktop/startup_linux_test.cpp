@@ -46,10 +46,11 @@ TEST(XdgAutostart, CheckedAtExitWritesAValidEntryAndUncheckedRemovesIt)
     FakeTray tray;
     FakePower power;
     FakeSound sound;
+    FakeNotification notification;
     const QString entry = Paths::autostartFile();
 
     {
-        MainWindow form(MainWindowServices{tray, *startup, power, sound});
+        MainWindow form(MainWindowServices{tray, *startup, power, sound, notification});
         ASSERT_TRUE(form.startUp());
         form.schedule().append({QStringLiteral("12/6/2026 07:30:00 PM"), QStringLiteral("Enabled"),
                                 QStringLiteral("Daily"), QStringLiteral("Shutdown")});
@@ -64,7 +65,7 @@ TEST(XdgAutostart, CheckedAtExitWritesAValidEntryAndUncheckedRemovesIt)
     EXPECT_EQ(validate(entry), QString());
 
     {
-        MainWindow form(MainWindowServices{tray, *startup, power, sound});
+        MainWindow form(MainWindowServices{tray, *startup, power, sound, notification});
         ASSERT_TRUE(form.startUp());
         auto* box = form.findChild<QCheckBox*>(QStringLiteral("Check1"));
         QTest::mouseClick(box, Qt::LeftButton); // the click itself removes the entry

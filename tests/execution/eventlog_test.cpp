@@ -183,33 +183,19 @@ TEST(CompleteEvent, OnceEntryIsRemovedAndSavedBeforeTheRequestAndPutBackWhenRefu
     EXPECT_EQ(host.list.count(), 2);
 }
 
-TEST(WarningSound, WritesTheClipOnEveryCallOverALongerFileAndPlaysOnlyWhenEnabled)
+// The clip plays from the program's resources: a "warning.wav" in the current folder, here a
+// link to a file of the user's, is neither read nor written, whether the sound is on or off.
+TEST(WarningSound, PlaysWithoutTouchingAnyFile)
 {
     TempEnvironment env;
-    QFile stale(QStringLiteral("warning.wav"));
-    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-    stale.write(QByteArray(20000, 'x'));
-    stale.close();
-
-    FakeSound sound;
-    sound.PlayWarningSound(false);
-    EXPECT_EQ(sound.plays, 0);
-    const QByteArray written = readAll(QStringLiteral("warning.wav"));
-    EXPECT_EQ(written, readAll(QStringLiteral(":/sound/warning.wav")));
-    ASSERT_EQ(written.size(), 13074);
-    EXPECT_EQ(written.left(4), QByteArray("RIFF"));
-    EXPECT_EQ(written.mid(36, 4), QByteArray("data"));
-
-    sound.PlayWarningSound(true);
-    EXPECT_EQ(sound.plays, 1);
-    QFile::remove(QStringLiteral("warning.wav"));
-    sound.PlayWarningSound(true);
-    EXPECT_TRUE(QFile::exists(QStringLiteral("warning.wav")));
-    EXPECT_EQ(sound.plays, 2);
-
-    // A folder that cannot take the file: silence, no error.
-    QFile::remove(QStringLiteral("warning.wav"));
-    ASSERT_TRUE(QDir().mkdir(QStringLiteral("warning.wav")));
-    sound.PlayWarningSound(true);
-    EXPECT_EQ(sound.plays, 2);
+    QFile target(QStringLiteral("own.txt"));
+    ASSERT_TRUE(target.open(QIODevice::WriteOnly) && target.write("the user's") == 10);
+    target.close();
+    ASSERT_TRUE(QFile::link(QStringLiteral("own.txt"), QStringLiteral("warning.wav")));
+    const auto sound = createWarningSound();
+    for (const bool enabled : {false, true, true})
+        sound->PlayWarningSound(enabled);
+    EXPECT_EQ(readAll(QStringLiteral("own.txt")), QByteArray("the user's"));
+    EXPECT_EQ(QDir().entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+              (QStringList{"own.txt", "warning.wav"}));
 }

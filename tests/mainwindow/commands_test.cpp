@@ -185,15 +185,19 @@ TEST_F(CommandsTest, AStoredStartAtLoginOfZeroRemovesTheEntryAtStart)
     EXPECT_EQ(startup.calls, QStringList{QStringLiteral("clear")});
 }
 
-TEST_F(CommandsTest, AFailedSaveAtExitIsReportedAndTheProgramStays)
+TEST_F(CommandsTest, AFailedSaveAtExitOffersToStayOrToExitWithoutSaving)
 {
     ASSERT_TRUE(form->startUp());
     click("Command1");
     // A folder where the settings file should be: it cannot be replaced.
     ASSERT_TRUE(QDir().mkpath(Paths::settingsFile()));
-    click("Command4");
-    EXPECT_EQ(env.programEnds, 0);
-    ASSERT_EQ(env.messages.size(), 1);
-    EXPECT_TRUE(env.messages.first().contains(QStringLiteral("Lullwick.ini")));
-    EXPECT_TRUE(tray.visible);
+    for (const bool exitWithoutSaving : {false, true}) {
+        env.questionAnswer = exitWithoutSaving;
+        click("Command4");
+        EXPECT_EQ(env.programEnds, exitWithoutSaving ? 1 : 0);
+        EXPECT_EQ(tray.visible, !exitWithoutSaving);
+    }
+    ASSERT_EQ(env.questions.size(), 2);
+    EXPECT_TRUE(env.questions.first().contains(QStringLiteral("Lullwick.ini")));
+    EXPECT_TRUE(env.messages.isEmpty());
 }

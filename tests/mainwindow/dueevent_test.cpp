@@ -1,6 +1,9 @@
+#include "desktop/clockchange.h"
 #include "desktop/paths.h"
 #include "execution/warningwindow.h"
+#include "schedule/sampleschedules.h"
 #include "schedule/schedulestore.h"
+#include "schedule/timetext.h"
 #include "support/windowharness.h"
 
 #include <QApplication>
@@ -11,6 +14,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -43,9 +47,9 @@ protected:
     void setCount(const QString& seconds) { child<QLineEdit>("CountTimer")->setText(seconds); }
     void setOption(const char* name, bool on) { child<QCheckBox>(name)->setChecked(on); }
 
-    // Runs one tick of the schedule check; when it opens the warning, `whileOpen` drives the
-    // open window and must close it. Returns whether the warning opened.
-    bool tick(const std::function<void(WarningWindow&)>& whileOpen = {})
+    // Runs `trigger`; when it opens the warning, `whileOpen` drives the open window and must
+    // close it. Returns whether the warning opened.
+    bool during(const std::function<void()>& trigger, const std::function<void(WarningWindow&)>& whileOpen)
     {
         bool opened = false;
         QTimer::singleShot(0, [&] {
@@ -61,10 +65,32 @@ protected:
                 warning->abort();
             }
         });
-        form->checkTick();
+        trigger();
         QCoreApplication::processEvents();
         return opened;
     }
+    // Runs one tick of the schedule check, as `during` does.
+    bool tick(const std::function<void(WarningWindow&)>& whileOpen = {})
+    {
+        return during([this] { form->checkTick(); }, whileOpen);
+    }
+    // Lets time pass up to `until` with the check's timers firing as they are due, aborting
+    // each warning at once; returns the seconds (since the epoch) in which a warning opened.
+    std::vector<qint64> sleepUntil(const QDateTime& until)
+    {
+        std::vector<qint64> warned;
+        for (auto wake = clock.nextWake(); wake && *wake <= until; wake = clock.nextWake()) {
+            ++wakes;
+            during([this] { clock.fireNextWake(); },
+                   [&](WarningWindow& w) {
+                       warned.push_back(Clock::now().toSecsSinceEpoch());
+                       w.abort();
+                   });
+        }
+        clock.advanceMs(Clock::now().msecsTo(until));
+        return warned;
+    }
+    ClockChangeWatcher& clockChange() const { return *form->findChild<ClockChangeWatcher*>(); }
 
     // Lets the countdown tick until the window closes; returns the captions it showed.
     static QStringList countDown(WarningWindow& warning)
@@ -88,6 +114,7 @@ protected:
         bool trayVisible = true;
         bool checking = true;
     } seenWhileOpen;
+    int wakes = 0;
 };
 
 } // namespace
@@ -158,7 +185,7 @@ TEST_F(DueEventTest, CountdownOfFiveShowsFourToZeroSoundsOnThreeAndOneThenComple
     }));
     EXPECT_EQ(captions, (QStringList{"&Abort (4)", "&Abort (3)", "&Abort (2)", "&Abort (1)", "&Abort (0)"}));
     EXPECT_EQ(playsAfterTick, (std::vector<int>{0, 1, 1, 2, 2}));
-    EXPECT_EQ(QFile(QStringLiteral("warning.wav")).size(), 13074);
+    EXPECT_FALSE(QFile::exists(QStringLiteral("warning.wav"))) << "the clip plays from the resources";
     EXPECT_EQ(power.requests, std::vector<int>{6});
     EXPECT_EQ(env.programEnds, 1);
     EXPECT_EQ(logContents(), QByteArray("\"Reboot at 7:30:00 PM on 12/7/2026\"\r\n"));
@@ -188,24 +215,50 @@ TEST_F(DueEventTest, CountdownsOfZeroOneAndTwoCompleteOnTicksOneTwoTwo)
     EXPECT_FALSE(QFile::exists(Paths::logFile())) << "logging is off";
 }
 
-TEST_F(DueEventTest, OnceEntryIsRemovedFromTheListAndTheStoreBeforeTheRequest)
+TEST_F(DueEventTest, EveryCompletionSavesTheWholeScheduleBeforeTheRequest)
 {
-    addEntry(QStringLiteral("07:29:00 PM"), QStringLiteral("Daily"));
-    addEntry(QStringLiteral("07:30:00 PM"), QStringLiteral("Once"), QStringLiteral("PowerOff"));
-    addEntry(QStringLiteral("07:31:00 PM"), QStringLiteral("Weekly"));
+    // The entry due at 07:30 has each frequency in turn; the others were added since the last
+    // save. A "Once" entry is gone from the list and the store, the others stay in both.
     setCount(QStringLiteral("0"));
+    int week = 0;
+    for (const char* frequency : {"Once", "Daily", "WeekDays", "Weekly"}) {
+        form->schedule().clear();
+        addEntry(QStringLiteral("07:29:00 PM"), QStringLiteral("Daily"));
+        addEntry(QStringLiteral("07:30:00 PM"), QLatin1String(frequency), QStringLiteral("PowerOff"));
+        addEntry(QStringLiteral("07:31:00 PM"), QStringLiteral("Weekly"));
+        QFile::remove(Paths::settingsFile());
+        power.requests.clear();
+        runUntil(QDateTime(Monday.addDays(7 * week++), QTime(19, 30, 0)));
+        tick();
+        clock.advanceMs(100);
+        EXPECT_TRUE(tick([](WarningWindow& warning) { countDown(warning); }));
+        EXPECT_EQ(power.requests, std::vector<int>{12}) << frequency;
+        EXPECT_EQ(form->schedule().count(), QLatin1String(frequency) == QLatin1String("Once") ? 2 : 3);
+        ScheduleList stored;
+        loadSchedule(Paths::settingsFile(), stored);
+        EXPECT_EQ(entriesOf(stored), entriesOf(form->schedule())) << frequency;
+    }
+    EXPECT_EQ(logContents().count('\n'), 4);
+}
+
+TEST_F(DueEventTest, SessionEndDuringTheCountdownSavesAtOnceAndAnAbortEndsTheProgram)
+{
+    addEntry(QStringLiteral("07:30:00 PM"), QStringLiteral("Daily"));
+    setCount(QStringLiteral("30"));
     tick();
     clock.advanceMs(100);
-    EXPECT_TRUE(tick([](WarningWindow& warning) { countDown(warning); }));
-    EXPECT_EQ(power.requests, std::vector<int>{12});
-    ASSERT_EQ(form->schedule().count(), 2);
-    EXPECT_EQ(form->schedule().cell(0, ScheduleList::TimeColumn), QStringLiteral("07:29:00 PM"));
-    EXPECT_EQ(form->schedule().cell(1, ScheduleList::TimeColumn), QStringLiteral("07:31:00 PM"));
+    EXPECT_TRUE(tick([this](WarningWindow& warning) {
+        std::raise(SIGTERM);
+        EXPECT_TRUE(QTest::qWaitFor([] { return QFile::exists(Paths::settingsFile()); }));
+        EXPECT_TRUE(warning.isVisible()) << "the countdown goes on";
+        EXPECT_EQ(env.programEnds, 0);
+        warning.abort();
+    }));
+    EXPECT_EQ(env.programEnds, 1);
     ScheduleList stored;
     loadSchedule(Paths::settingsFile(), stored);
-    ASSERT_EQ(stored.count(), 2);
-    EXPECT_EQ(stored.cell(1, ScheduleList::TimeColumn), QStringLiteral("07:31:00 PM"));
-    EXPECT_EQ(logContents().count('\n'), 1);
+    EXPECT_EQ(stored.count(), 1);
+    EXPECT_TRUE(power.requests.empty());
 }
 
 TEST_F(DueEventTest, RefusedRequestIsReportedAndTheOnceEntryComesBack)
@@ -340,4 +393,229 @@ TEST_F(DueEventTest, EntryWhoseSecondPassedWhileDisabledNeverRuns)
         clock.advanceMs(100);
     }
     EXPECT_TRUE(form->dueEvent().isEmpty());
+}
+
+namespace {
+
+// Sets the time zone of this test process, for local times built after it; restores it after.
+class TimeZoneGuard {
+public:
+    explicit TimeZoneGuard(const char* zone) : m_previous(qgetenv("TZ"))
+    {
+        qputenv("TZ", zone);
+        tzset();
+    }
+    ~TimeZoneGuard()
+    {
+        if (m_previous.isEmpty())
+            qunsetenv("TZ");
+        else
+            qputenv("TZ", m_previous);
+        tzset();
+    }
+
+private:
+    QByteArray m_previous;
+};
+
+QDateTime utc(const QDate& date, int h, int m, int s = 0)
+{
+    return QDateTime(date, QTime(h, m, s), Qt::UTC).toLocalTime();
+}
+
+} // namespace
+
+// The check sleeps between the seconds in which an entry can be due, and still carries each
+// entry out in its own second, as a tick every 100 ms would: after long sleeps, across clock
+// changes, sleeps of the computer, changes of the schedule and daylight-saving nights.
+TEST_F(DueEventTest, WakesOnlyForSecondsInWhichAnEntryCanBeDue)
+{
+    const TimeZoneGuard berlin("Europe/Berlin");
+    const auto local = [](int h, int m, int s = 0, int ms = 0) {
+        return QDateTime(Monday, QTime(h, m, s, ms));
+    };
+    const auto setClock = [this](const QDateTime& when) {
+        return [this, when] {
+            clock.set(when);
+            emit clockChange().clockSet();
+        };
+    };
+    const auto resumeAt = [this](const QDateTime& when) {
+        return [this, when] {
+            clock.set(when);
+            emit clockChange().resumed();
+        };
+    };
+    const auto add = [this](const char* time) {
+        return [this, time] { addEntry(QLatin1String(time), QStringLiteral("Daily")); };
+    };
+    const auto click = [this](std::vector<const char*> buttons) {
+        return [this, buttons] {
+            for (const char* button : buttons)
+                QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
+        };
+    };
+    QStringList thousand;
+    for (int i = 0; i < 1000; ++i)
+        thousand << formatTimeText(8 * 3600 + i * 7);
+    const QDate springForward(2027, 3, 28);
+    const QDate fallBack(2026, 10, 25);
+    struct Case {
+        const char* name;
+        QDateTime start;
+        QStringList entries; // daily, made before the start
+        QDateTime actAt;
+        std::function<void()> act;
+        QDateTime until;
+        std::vector<QDateTime> warned; // the seconds in which the warning opens
+    };
+    const Case cases[] = {
+        {"found after a 59-minute sleep",
+         local(18, 31),
+         {"07:30:00 PM"},
+         {},
+         {},
+         local(19, 31),
+         {local(19, 30)}},
+        {"1,000 entries none due in the hour", local(18, 30), thousand, {}, {}, local(19, 30), {}},
+        {"clock set forward past an entry skips it",
+         local(19, 29),
+         {"07:30:00 PM", "07:31:00 PM"},
+         local(19, 29, 10),
+         setClock(local(19, 30, 30)),
+         local(19, 32),
+         {local(19, 31)}},
+        {"clock set back before an entry fires it",
+         local(19, 31),
+         {"07:30:00 PM"},
+         local(19, 31),
+         setClock(local(19, 29, 59, 500)),
+         local(19, 31),
+         {local(19, 30)}},
+        {"resume after the entry's second",
+         local(19, 29),
+         {"07:30:00 PM"},
+         local(19, 29),
+         resumeAt(local(19, 30, 30)),
+         local(19, 32),
+         {}},
+        {"resume before the entry's second",
+         local(19, 29),
+         {"07:30:00 PM"},
+         local(19, 29),
+         resumeAt(local(19, 29, 59)),
+         local(19, 31),
+         {local(19, 30)}},
+        {"Add of an entry due in 2 s while asleep",
+         local(19, 29, 30),
+         {"09:00:00 PM"},
+         local(19, 29, 58),
+         add("07:30:00 PM"),
+         local(19, 31),
+         {local(19, 30)}},
+        {"Edit that moves an entry to 2 s ahead",
+         local(19, 29, 30),
+         {"09:00:00 PM"},
+         local(19, 29, 58),
+         [this] {
+             addEntry(QStringLiteral("07:30:00 PM"), QStringLiteral("Daily"));
+             form->schedule().removeAt(0);
+         },
+         local(19, 31),
+         {local(19, 30)}},
+        {"Delete while asleep",
+         local(19, 29),
+         {"07:30:00 PM"},
+         local(19, 29, 30),
+         [this] { form->schedule().removeAt(0); },
+         local(19, 31),
+         {}},
+        {"Disable while asleep",
+         local(19, 29),
+         {"07:30:00 PM"},
+         local(19, 29, 30),
+         click({"disablebtn"}),
+         local(19, 31),
+         {}},
+        {"Disable and Start while asleep",
+         local(19, 29),
+         {"07:30:00 PM"},
+         local(19, 29, 30),
+         click({"disablebtn", "Startbtn"}),
+         local(19, 31),
+         {local(19, 30)}},
+        {"spring forward: no 02:30, 03:00 once",
+         utc(springForward, 0, 58, 30),
+         {"02:30:00 AM", "03:00:00 AM"},
+         {},
+         {},
+         utc(springForward, 1, 1),
+         {utc(springForward, 1, 0)}},
+        {"fall back: 02:30 twice, 03:00 once",
+         utc(fallBack.addDays(-1), 23, 59),
+         {"02:30:00 AM", "03:00:00 AM"},
+         {},
+         {},
+         utc(fallBack, 2, 1),
+         {utc(fallBack, 0, 30), utc(fallBack, 1, 30), utc(fallBack, 2, 0)}},
+    };
+    for (const Case& c : cases) {
+        form.reset();
+        clock.set(c.start);
+        form = newForm();
+        for (const QString& time : c.entries)
+            addEntry(time, QStringLiteral("Daily"), QStringLiteral("Shutdown"), QStringLiteral("Enabled"),
+                     c.start.date().addDays(-1));
+        ASSERT_TRUE(form->startUp());
+        wakes = 0;
+        std::vector<qint64> warned;
+        if (c.act) {
+            warned = sleepUntil(c.actAt);
+            c.act();
+        }
+        for (qint64 second : sleepUntil(c.until))
+            warned.push_back(second);
+        std::vector<qint64> expected;
+        for (const QDateTime& second : c.warned)
+            expected.push_back(second.toSecsSinceEpoch());
+        EXPECT_EQ(warned, expected) << c.name;
+        // One wake a minute, and ten ticks through each second in which a warning opens.
+        EXPECT_LE(wakes, c.start.secsTo(c.until) / 60 + 2 + 12 * qsizetype(c.warned.size())) << c.name;
+    }
+}
+
+// The tray's tooltip names what runs next, from each plan: after changes of the schedule and
+// the scheduler, after an entry's second has passed, with the day tests of the coming days.
+TEST_F(DueEventTest, TrayTooltipNamesTheNextEvent)
+{
+    const QDate friday = Monday.addDays(4);
+    clock.set(QDateTime(Monday, QTime(19, 0)));
+    emit clockChange().clockSet();
+    const auto add = [this](const char* time, const char* frequency, const char* event) {
+        return [=, this] { addEntry(QLatin1String(time), QLatin1String(frequency), QLatin1String(event)); };
+    };
+    const auto click = [this](const char* button) {
+        return [=, this] { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); };
+    };
+    const std::pair<std::function<void()>, const char*> steps[] = {
+        {[] {}, "Nothing scheduled"},
+        {add("07:30:00 PM", "Daily", "Reboot"), "Next: Reboot at 07:30:00 PM"},
+        {add("08:00:00 PM", "Daily", "PowerOff"), "Next: Reboot at 07:30:00 PM"},
+        {[this] { sleepUntil(QDateTime(Monday, QTime(19, 31))); }, "Next: PowerOff at 08:00:00 PM"},
+        {click("disablebtn"), "Scheduler stopped"},
+        {click("Startbtn"), "Next: PowerOff at 08:00:00 PM"},
+        {[&, this] {
+             form->schedule().clear();
+             clock.set(QDateTime(friday, QTime(23, 58, 30)));
+             emit clockChange().clockSet();
+         },
+         "Nothing scheduled"},
+        {add("08:00:00 AM", "WeekDays", "Shutdown"), "Next: Shutdown at 08:00:00 AM"},
+        {add("09:00:00 AM", "Daily", "Logoff"), "Next: Logoff at 09:00:00 AM"},
+        {[&, this] { sleepUntil(QDateTime(friday.addDays(1), QTime(0, 1))); }, "Next: Logoff at 09:00:00 AM"},
+    };
+    for (const auto& [step, status] : steps) {
+        step();
+        EXPECT_EQ(tray.toolTip, QStringLiteral("Lullwick\n") + QLatin1String(status));
+    }
 }

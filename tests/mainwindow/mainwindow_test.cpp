@@ -1,5 +1,6 @@
 #include "desktop/appicons.h"
 #include "desktop/paths.h"
+#include "schedule/schedulestore.h"
 #include "support/windowharness.h"
 
 #include <QCheckBox>
@@ -12,10 +13,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSessionManager>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeView>
 #include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -120,7 +123,7 @@ TEST_F(MainWindowTest, SecondInstanceIsRefusedAndLeavesTheFirstAndItsFilesAlone)
 
     FakeTray secondTray;
     FakeStartup secondStartup;
-    MainWindow second(MainWindowServices{secondTray, secondStartup, power, sound});
+    MainWindow second(MainWindowServices{secondTray, secondStartup, power, sound, notification});
     EXPECT_FALSE(second.startUp());
     EXPECT_EQ(env.messages, QStringList{QStringLiteral("Program Already Running")});
     EXPECT_EQ(env.captions, QStringList{QStringLiteral("Lullwick")});
@@ -227,14 +230,71 @@ TEST_F(MainWindowTest, StartAtLoginFollowsTheBoxAndAFailureIsShownWithoutEndingA
     EXPECT_EQ(env.programEnds, 0);
 }
 
-TEST_F(MainWindowTest, EndOfTheSessionSavesRemovesTheIconAndEnds)
+TEST_F(MainWindowTest, TheSessionsRequestsSaveAndOnlyItsEndEndsTheProgram)
+{
+    // How the session asks, and whether the program then ends: a "save session" checkpoint
+    // asks for the data as the end of a session does, but the session goes on.
+    const std::pair<std::function<void()>, bool> requests[] = {
+        {[] { emit qApp->commitDataRequest(*qApp->findChild<QSessionManager*>()); }, false},
+        {[] { std::raise(SIGTERM); }, true},
+        {[] { std::raise(SIGHUP); }, true},
+        {[] { // the session manager's last word: Qt quits its event loop
+             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+             QCoreApplication::exec();
+         },
+         true},
+    };
+    for (const auto& [request, ends] : requests) {
+        form.reset();
+        QFile::remove(Paths::settingsFile());
+        form = newForm();
+        ASSERT_TRUE(form->startUp());
+        form->schedule().append({QStringLiteral("12/6/2026 07:30:00 PM"), QStringLiteral("Enabled"),
+                                 QStringLiteral("Daily"), QStringLiteral("Reboot")});
+        const int endsBefore = env.programEnds;
+        request();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return env.programEnds == endsBefore + (ends ? 1 : 0); }));
+        ScheduleList stored;
+        loadSchedule(Paths::settingsFile(), stored);
+        EXPECT_EQ(stored.count(), 1) << "the entry added since the start is saved";
+        EXPECT_EQ(tray.visible, !ends);
+    }
+    EXPECT_TRUE(startup.calls.isEmpty()) << "only Exit touches the start-at-login entry";
+}
+
+TEST_F(MainWindowTest, OptionsSurviveAnEmptySchedule)
 {
     ASSERT_TRUE(form->startUp());
-    form->schedule().append({QStringLiteral("12/6/2026 07:30:00 PM"), QStringLiteral("Enabled"),
-                             QStringLiteral("Daily"), QStringLiteral("Reboot")});
-    std::raise(SIGTERM);
-    QTRY_COMPARE(env.programEnds, 1);
-    EXPECT_FALSE(tray.visible);
-    EXPECT_TRUE(QFile::exists(Paths::settingsFile()));
-    EXPECT_TRUE(startup.calls.isEmpty()) << "only Exit touches the start-at-login entry";
+    QTest::mouseClick(child<QCheckBox>("Check1"), Qt::LeftButton);
+    child<QLineEdit>("CountTimer")->setText(QStringLiteral("12"));
+    click("Command4");
+    ASSERT_EQ(startup.calls, (QStringList{"clear", "clear"}));
+
+    form.reset();
+    form = newForm();
+    ASSERT_TRUE(form->startUp());
+    EXPECT_FALSE(child<QCheckBox>("Check1")->isChecked());
+    EXPECT_EQ(child<QLineEdit>("CountTimer")->text(), QStringLiteral("12"));
+    click("Command4");
+    EXPECT_EQ(startup.calls.last(), QStringLiteral("clear")) << "the user's choice holds";
+}
+
+TEST_F(MainWindowTest, AStoredCountdownLongerThanTheBoxTakesLoadsWhole)
+{
+    OptionValues options;
+    options.CountTimer = QStringLiteral("0030");
+    ScheduleList one;
+    one.append({QStringLiteral("12/6/2026 07:30:00 PM"), QStringLiteral("Enabled"), QStringLiteral("Daily"),
+                QStringLiteral("Reboot")});
+    ASSERT_EQ(saveSchedule(Paths::settingsFile(), one, options), QString());
+    ASSERT_TRUE(form->startUp());
+    auto* box = child<QLineEdit>("CountTimer");
+    EXPECT_EQ(box->text(), QStringLiteral("0030"));
+    // It can be shortened, and typing then stays within three characters.
+    box->setFocus();
+    box->end(false);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, QStringLiteral("45"));
+    EXPECT_EQ(box->text(), QStringLiteral("004"));
 }

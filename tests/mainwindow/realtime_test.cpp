@@ -13,9 +13,9 @@
 #include <gtest/gtest.h>
 
 // The program with its real timers, its real clock and its real power actions against a fake
-// logind: an entry two seconds ahead opens the warning, which with a countdown of 0 completes
-// with one power-off request.
-TEST(RealTime, EntryTwoSecondsAheadIsWarnedAboutAndCarriedOut)
+// logind: an entry three seconds ahead, while the check sleeps, opens the warning in its own
+// second, which with a countdown of 0 completes with one power-off request.
+TEST(RealTime, EntryThreeSecondsAheadIsWarnedAboutInItsSecondAndCarriedOut)
 {
     TempEnvironment env;
     FakeLogind logind;
@@ -24,23 +24,25 @@ TEST(RealTime, EntryTwoSecondsAheadIsWarnedAboutAndCarriedOut)
     FakeTray tray;
     FakeStartup startup;
     FakeSound sound;
-    MainWindow form(MainWindowServices{tray, startup, *power, sound});
+    FakeNotification notification;
+    MainWindow form(MainWindowServices{tray, startup, *power, sound, notification});
     ASSERT_TRUE(form.startUp());
     form.findChild<QLineEdit*>(QStringLiteral("CountTimer"))->setText(QStringLiteral("0"));
 
-    const QDateTime due = Clock::now().addSecs(2);
+    const QDateTime due = Clock::now().addSecs(3);
     form.schedule().append(
         {makeRecordText(due.date(), formatTimeText(due.time().msecsSinceStartOfDay() / 1000)),
          QStringLiteral("Enabled"), QStringLiteral("Once"), QStringLiteral("PowerOff")});
 
-    bool warned = false;
+    QDateTime warnedAt;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        warned = warned || qobject_cast<WarningWindow*>(QApplication::activeModalWidget());
+        if (warnedAt.isNull() && qobject_cast<WarningWindow*>(QApplication::activeModalWidget()))
+            warnedAt = Clock::now();
     });
     watch.start(20);
     QTRY_COMPARE_WITH_TIMEOUT(env.programEnds, 1, 10000);
-    EXPECT_TRUE(warned);
+    EXPECT_EQ(warnedAt.toSecsSinceEpoch(), due.toSecsSinceEpoch());
     EXPECT_EQ(form.schedule().count(), 0);
     const QList<FakeLogind::Call> calls = logind.calls();
     ASSERT_EQ(calls.size(), 1);

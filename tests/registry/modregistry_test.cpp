@@ -1,543 +1,477 @@
-#include "desktop/registry/modregistry.h"
+// The registry library as one table of operations, run in order on one registry: on the file
+// store here, on the real registry under Wine (tests/windows). Each row gives what the
+// operation returns or stores, or the error it raises; where the row says so, the registry
+// calls it made; and after every row no key handle may be left open.
+#include "desktop/registry/runvalue.h"
 #include "registryfixture.h"
-#include "registrytesthelpers.h"
 
-#include <cctype>
-#include <functional>
-#include <iterator>
-#include <utility>
+#include <map>
+#include <optional>
+#include <sstream>
 
 using namespace modRegistry;
-using Bytes = std::vector<unsigned char>;
 
 namespace {
 
-constexpr char InvalidArgumentMessage[] = "Invalid procedure call or argument";
+constexpr char RunKey[] = "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\";
 
-std::string textPart(const std::string& path, std::int32_t part)
+struct Row {
+    std::string operation; // parse, part, open, create, write, read, list, delete, deleteDefault,
+                           // runData, setRun, clearRun
+    std::string path;      // "~" stands for RegistryFixture::Base, here and in the texts below
+    RegistryData data = std::string();
+    int number = 0; // the data type of a write, the flags of a list, the selector of a part
+    // What the operation gives, or "!error message" for the error it raises.
+    std::string result = {};
+    // Every call to the registry but closing, counting and enumerating, in order.
+    std::optional<std::string> calls = std::nullopt;
+    std::map<std::string, std::int32_t> failing = {};
+    std::map<std::string, std::int32_t> answerAfterRunning = {};
+};
+
+const std::vector<Row>& rows()
 {
-    return std::get<std::string>(ParseRegistryPath(path, part));
+    using Fail = std::map<std::string, std::int32_t>;
+    const std::string sub = "~List\\";
+    static const std::vector<Row> table = {
+        // Paths cut into computer, root, key and value name.
+        {"parse",
+         RunKey + std::string("Lullwick"),
+         {},
+         0,
+         "|80000002|Software\\Microsoft\\Windows\\CurrentVersion\\Run\\|Lullwick"},
+        {"parse", "hkcu\\Software\\Demo\\", {}, 0, "|80000001|Software\\Demo\\|"},
+        {"parse",
+         "\\\\COMPUTER\\HKLM\\Software\\Demo\\Item",
+         {},
+         0,
+         "COMPUTER|80000002|Software\\Demo\\|Item"},
+        {"parse", "\\\\PC\\HKEY_CURRENT_CONFIG\\A\\B\\C", {}, 0, "PC|80000005|A\\B\\|C"},
+        {"parse", "HKCU\\", {}, 0, "|80000001||"},
+        {"parse", "hKeY_ClAsSeS_RoOt\\X", {}, 0, "|80000000||X"},
+        {"parse", "HKEY_LOCAL_MACHINE\\X", {}, 0, "|80000002||X"},
+        {"parse", "hkus\\X", {}, 0, "|80000003||X"},
+        {"parse", "HKEY_USERS\\X", {}, 0, "|80000003||X"},
+        {"parse", "HKPD\\X", {}, 0, "|80000004||X"},
+        {"parse", "HKEY_PERFORMANCE_DATA\\X", {}, 0, "|80000004||X"},
+        {"parse", "HKCC\\X", {}, 0, "|80000005||X"},
+        {"parse", "HKDD\\X", {}, 0, "|80000006||X"},
+        {"parse", "HKEY_DYN_DATA\\X", {}, 0, "|80000006||X"},
+        {"parse",
+         "HKU\\Software\\X",
+         {},
+         0,
+         "!InvalidRootError Invalid root in registry key 'HKU\\Software\\X'"},
+        {"parse", "\\\\PC\\HKU\\X", {}, 0, "!InvalidRootError Invalid root in registry key '\\\\PC\\HKU\\X'"},
+        {"parse", "HKEY_LOCAL\\X", {}, 0, "!InvalidRootError Invalid root in registry key 'HKEY_LOCAL\\X'"},
+        {"parse", "HKCU", {}, 0, "!5 Invalid procedure call or argument"},
+        {"parse", "\\\\PC\\HKLM", {}, 0, "!5 Invalid procedure call or argument"},
+        {"part", "HKCU\\X", {}, 0, "!5 Invalid procedure call or argument"},
+        {"part", "HKCU\\X", {}, 5, "!5 Invalid procedure call or argument"},
+        {"part", "HKCU", {}, ValuePart, "HKCU"},
+
+        // Keys opened and created, locally and on another computer.
+        {"open", "~Keys\\", {}, 0, "!OpenKeyError Unable to open registry key '~Keys\\'"},
+        {"create", "~Keys\\", {}, 0, "", "create ~Keys\\ write"},
+        {"create", "~Keys\\", {}, 0, "", "create ~Keys\\ write"},
+        {"open", "~Keys\\", {}, 0, "", "open ~Keys\\ read"},
+        {"open",
+         "\\\\LULLWICK-NO-SUCH-HOST\\HKCU\\Software\\",
+         {},
+         0,
+         "!ConnectError Unable to connect to remote computer '\\\\LULLWICK-NO-SUCH-HOST'",
+         "connect LULLWICK-NO-SUCH-HOST HKCU"},
+        {"list",
+         "\\\\LULLWICK-NO-SUCH-HOST\\HKCU\\Software\\",
+         {},
+         0,
+         "!ConnectError Unable to connect to remote computer '\\\\LULLWICK-NO-SUCH-HOST'"},
+        {"delete",
+         "\\\\LULLWICK-NO-SUCH-HOST\\HKCU\\Software\\V",
+         {},
+         0,
+         "!ConnectError Unable to connect to remote computer '\\\\LULLWICK-NO-SUCH-HOST'"},
+
+        // Values written in each data type's form.
+        {"write", "~W\\Text", "abc", RegSz, "1:\"abc\"", "create ~W\\ write,set Text 1"},
+        {"write", "~W\\B1", 258, RegBinary, "3:0201"},
+        {"write", "~W\\B2", "-2", RegBinary, "3:FEFF"},
+        {"write", "~W\\B3", " 12 ", RegBinary, "3:0C00"},
+        {"write", "~W\\B4", "2.5", RegBinary, "3:0200"},
+        {"write", "~W\\B5", "+3.5", RegBinary, "3:0400"},
+        {"write", "~W\\B6", -32768, RegBinary, "3:0080"},
+        {"write", "~W\\D1", 0x01020304, RegDword, "4:04030201"},
+        {"write", "~W\\D2", -1, RegDword, "4:FFFFFFFF"},
+        {"write", "~W\\D3", "2147483647", RegDword, "4:FFFFFF7F"},
+        {"write", "~W\\S1", 42, RegSz, "1:\"42\""},
+        {"write", "~W\\S2", "", RegSz, "1:\"\""},
+        {"write", "~W\\E", "%TEMP%", RegExpandSz, "2:\"%TEMP%\""},
+        {"write", "~W\\B1", "7", RegDword, "4:07000000"},
+        // Data that does not fit its type: the key is created, no value is written.
+        {"write", "~Range\\V", 32768, RegBinary, "!6 Overflow"},
+        {"write", "~Range\\V", -32769, RegBinary, "!6 Overflow"},
+        {"write", "~Range\\V", "abc", RegBinary, "!13 Type mismatch"},
+        {"write", "~Range\\V", "nan", RegBinary, "!13 Type mismatch"},
+        {"write", "~Range\\V", 2147483648, RegDword, "!6 Overflow"},
+        {"write", "~Range\\V", "1e30", RegDword, "!6 Overflow"},
+        {"write", "~Range\\V", "", RegDword, "!13 Type mismatch"},
+        {"write", "~Range\\V", "12abc", RegDword, "!13 Type mismatch"},
+        {"write", "~Range\\V", "0x10", RegDword, "!13 Type mismatch"},
+        {"write", "~Range\\V", "+-1", RegDword, "!13 Type mismatch", "create ~Range\\ write"},
+        {"write", "~Range\\V", "x", 7, "!5 Invalid procedure call or argument"},
+        {"write", "~Range\\V", "x", 0, "!5 Invalid procedure call or argument", "create ~Range\\ write"},
+        {"read", "~Range\\V", {}, 0, "-"},
+        {"list", "~Range\\", {}, 0, "(nothing)"},
+        // Any spelling of a root, a value right below a root, a computer prefix ignored.
+        {"write", "hkcu\\Software\\LullwickTest\\Same\\X", "one", RegSz, "1:\"one\""},
+        {"write", "HKEY_CURRENT_USER\\Software\\LullwickTest\\Same\\X", "two", RegSz, "1:\"two\""},
+        {"list", "~Same\\", {}, ListValues, "| X"},
+        {"write", "HKCU\\LullwickTestValue", 7, RegDword, "4:07000000",
+         "create HKCU\\ write,set LullwickTestValue 4"},
+        {"delete", "HKCU\\LullwickTestValue", {}, 0, ""},
+        {"read", "HKCU\\LullwickTestValue", {}, 0, "-"},
+        {"write", "\\\\ELSEWHERE\\~Remote\\V", "here", RegSz, "1:\"here\"", "create ~Remote\\ write,set V 1"},
+        // Refusals name the whole path.
+        {"write",
+         "~Refused\\V",
+         "x",
+         RegSz,
+         "!CreateKeyError Unable to create registry key '~Refused\\V'",
+         {},
+         Fail{{"create", RegistryStatus::AccessDenied}}},
+        {"write",
+         "~Refused\\V",
+         "x",
+         RegSz,
+         "!WriteValueError Unable to write registry value '~Refused\\V'",
+         {},
+         Fail{{"set", RegistryStatus::AccessDenied}}},
+        {"write", "HKXX\\A\\B", "x", RegSz, "!InvalidRootError Invalid root in registry key 'HKXX\\A\\B'"},
+        {"write", "HKCU", "x", RegSz, "!5 Invalid procedure call or argument"},
+
+        // Listing: sub-keys b, C, a and values y, X and the default value, written in that order.
+        {"write", sub + "b\\inner", "1", RegSz, "1:\"1\""},
+        {"write", sub + "C\\inner", "1", RegSz, "1:\"1\""},
+        {"write", sub + "a\\inner", "1", RegSz, "1:\"1\""},
+        {"write", sub + "y", "2", RegSz, "1:\"2\""},
+        {"write", sub + "X", "2", RegSz, "1:\"2\""},
+        {"write", sub, "2", RegSz, "1:\"2\""},
+        {"list", sub, {}, 0, "C\\ a\\ b\\ | X y", "open ~List\\ read"},
+        {"list", sub, {}, ListDefaultValue, "C\\ a\\ b\\ | (default) X y"},
+        {"list", sub, {}, ListKeys, "C\\ a\\ b\\ |"},
+        {"list", sub, {}, ListValues, "| X y"},
+        {"list", sub, {}, ListValues + ListDefaultValue, "| (default) X y"},
+        {"list", sub, {}, ListSorted, "C\\,a\\,b\\,X,y"},
+        {"list", sub, {}, ListSorted + ListDefaultValue, "C\\,a\\,b\\,(default),X,y"},
+        {"list", sub, {}, ListSorted + ListValues, "X,y"},
+        {"list", "~List", {}, ListSorted + ListKeys, "C\\,a\\,b\\", "open ~List\\ read"},
+        {"list", sub, {}, 5, "!5 Invalid procedure call or argument", ""},
+        {"list", sub, {}, 13, "!5 Invalid procedure call or argument", ""},
+        {"list", sub, {}, 16, "!5 Invalid procedure call or argument", ""},
+        {"list", sub, {}, 255, "!5 Invalid procedure call or argument", ""},
+        {"list", "~Missing", {}, 0, "!OpenKeyError Unable to open registry key '~Missing\\'"},
+        {"list",
+         "~List",
+         {},
+         0,
+         "!ReadInfoError Unable to read information from registry key '~List\\'",
+         {},
+         Fail{{"query", RegistryStatus::AccessDenied}}},
+        {"list",
+         sub,
+         {},
+         0,
+         "!ReadInfoError Unable to read information from registry key '~List\\'",
+         {},
+         Fail{{"enumKey", RegistryStatus::NoMoreItems}}},
+        {"list",
+         sub,
+         {},
+         0,
+         "!ReadInfoError Unable to read information from registry key '~List\\'",
+         {},
+         Fail{{"enumValue", RegistryStatus::MoreData}}},
+        // MoreData with the name is no failure (the class did not fit); without it, it is.
+        {"list",
+         sub,
+         {},
+         ListKeys + ListSorted,
+         "C\\,a\\,b\\",
+         {},
+         {},
+         Fail{{"enumKey", RegistryStatus::MoreData}}},
+        {"list",
+         sub,
+         {},
+         ListKeys,
+         "!ReadInfoError Unable to read information from registry key '~List\\'",
+         {},
+         Fail{{"enumKey", RegistryStatus::MoreData}}},
+        {"delete",
+         sub,
+         {},
+         0,
+         "!ReadInfoError Unable to read information from registry key '~List\\'",
+         "open ~List\\ read",
+         Fail{{"enumKey", RegistryStatus::MoreData}}},
+        // Nothing to list gives no list.
+        {"delete", sub + "a\\inner", {}, 0, ""},
+        {"list", sub + "a\\", {}, 0, "(nothing)"},
+        {"write", sub + "a\\", "d", RegSz, "1:\"d\""},
+        {"list", sub + "a\\", {}, 0, "(nothing)"},
+        {"list", sub + "a\\", {}, ListDefaultValue, "| (default)"},
+        {"list", sub + "a\\", {}, ListKeys, "(nothing)"},
+
+        // Deleting values and keys.
+        {"write", "~Del\\V", "1", RegSz, "1:\"1\""},
+        {"write", "~Del\\W", "2", RegSz, "1:\"2\""},
+        {"delete", "~Del\\V", {}, 0, "", "open ~Del\\ write,deleteValue V"},
+        {"read", "~Del\\V", {}, 0, "-"},
+        {"read", "~Del\\W", {}, 0, "1:\"2\""},
+        {"delete", "~Del\\V", {}, 0, ""},
+        {"delete", "~Del\\Never", {}, 0, ""},
+        {"delete", "~NoKey\\V", {}, 0, "!OpenKeyError Unable to open registry key '~NoKey\\V'"},
+        {"delete", "~NoKey\\", {}, 0, "!OpenKeyError Unable to open registry key '~NoKey\\'"},
+        {"delete", "HKCU", {}, 0, "!5 Invalid procedure call or argument"},
+        {"deleteDefault",
+         "~Del\\",
+         {},
+         0,
+         "!DeleteDefaultValueError Unable to delete registry key default value '~Del\\(Default)'"},
+        {"write", "~Del\\", "d", RegSz, "1:\"d\""},
+        {"deleteDefault", "~Del\\", {}, 0, "", "open ~Del\\ write,deleteValue "},
+        {"read", "~Del\\", {}, 0, "-"},
+        {"read", "~Del\\W", {}, 0, "1:\"2\""},
+        {"write", "~Tree\\a\\b\\c\\v", "x", RegSz, "1:\"x\""},
+        {"write", "~Tree\\keep\\v", "x", RegSz, "1:\"x\""},
+        {"delete",
+         "~Tree\\a\\",
+         {},
+         0,
+         "",
+         "open ~Tree\\a\\ read,open ~Tree\\a\\b\\ read,open ~Tree\\a\\b\\c\\ read,open ~Tree\\a\\b\\ "
+         "write,deleteKey c\\,"
+         "open ~Tree\\a\\ write,deleteKey b\\,open ~Tree\\ write,deleteKey a\\"},
+        {"list", "~Tree\\", {}, 0, "keep\\ |"},
+        {"write", "~Fail\\v", "x", RegSz, "1:\"x\""},
+        {"delete",
+         "~Fail\\",
+         {},
+         0,
+         "!DeleteKeyError Unable to delete registry key '~Fail\\'",
+         "open ~Fail\\ read,open ~ write,deleteKey Fail\\",
+         Fail{{"deleteKey", RegistryStatus::AccessDenied}}},
+        {"read", "~Fail\\v", {}, 0, "1:\"x\""},
+        {"read", "~Tree\\keep\\v", {}, 0, "1:\"x\""},
+        // A root is never emptied: refused before anything is asked of the registry.
+        {"delete",
+         "HKCU\\",
+         {},
+         0,
+         "!DeleteKeyError Unable to delete registry key 'HKCU\\'",
+         "",
+         Fail{{"deleteKey", 5}, {"deleteValue", 5}}},
+        {"delete",
+         "HKEY_CURRENT_USER\\",
+         {},
+         0,
+         "!DeleteKeyError Unable to delete registry key 'HKEY_CURRENT_USER\\'",
+         "",
+         Fail{{"deleteKey", 5}, {"deleteValue", 5}}},
+        {"delete",
+         "\\\\PC\\HKCU\\",
+         {},
+         0,
+         "!DeleteKeyError Unable to delete registry key '\\\\PC\\HKCU\\'",
+         "",
+         Fail{{"deleteKey", 5}, {"deleteValue", 5}}},
+        {"read", "~Tree\\keep\\v", {}, 0, "1:\"x\""},
+
+        // The start-at-login value.
+        {"runData",
+         "C:\\Program Files\\Lullwick\\Lullwick.exe",
+         {},
+         0,
+         "C:\\Program Files\\Lullwick\\Lullwick.exe"},
+        {"runData", "C:/Apps/Lull/lullwick.bin", {}, 0, "C:\\Apps\\Lull\\lullwick.exe"},
+        {"runData", "C:\\Apps\\lullwick", {}, 0, "C:\\Apps\\lullwick.exe"},
+        {"runData", "C:\\my.app\\run.me.now", {}, 0, "C:\\my.app\\run.me.exe"},
+        {"runData", "C:\\lullwick.EXE", {}, 0, "C:\\lullwick.exe"},
+        {"runData", "D:\\tools\\.hidden", {}, 0, "D:\\tools\\.hidden.exe"},
+        {"setRun",
+         "C:\\Program Files\\Lullwick\\Lullwick.exe",
+         {},
+         0,
+         "1:\"C:\\Program Files\\Lullwick\\Lullwick.exe\"",
+         "create " + std::string(RunKey) + " write,set Lullwick 1"},
+        {"setRun", "D:/Moved/lullwick.bin", {}, 0, "1:\"D:\\Moved\\lullwick.exe\""},
+        {"clearRun", "", {}, 0, "-", "open " + std::string(RunKey) + " write,deleteValue Lullwick"},
+        {"clearRun", "", {}, 0, "-"},
+        {"setRun",
+         "C:\\L\\L.exe",
+         {},
+         0,
+         "Unable to create registry key '" + std::string(RunKey) + "Lullwick'",
+         {},
+         Fail{{"create", 5}}},
+        {"setRun",
+         "C:\\L\\L.exe",
+         {},
+         0,
+         "Unable to write registry value '" + std::string(RunKey) + "Lullwick'",
+         {},
+         Fail{{"set", 5}}},
+        {"clearRun",
+         "",
+         {},
+         0,
+         "Unable to open registry key '" + std::string(RunKey) + "Lullwick'",
+         {},
+         Fail{{"open", 5}}},
+
+    };
+    return table;
 }
 
-RegistryHandle rootOf(const std::string& path)
+std::string expand(std::string text)
 {
-    return std::get<RegistryHandle>(ParseRegistryPath(path, RootPart));
-}
-
-std::string lowerCase(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (std::size_t at = text.find('~'); at != std::string::npos; at = text.find('~', at))
+        text.replace(at, 1, RegistryFixture::Base);
     return text;
+}
+
+std::string join(const std::vector<std::string>& names, const char* separator)
+{
+    std::string text;
+    for (const std::string& name : names)
+        text += (text.empty() ? "" : separator) + (name.empty() ? std::string("(default)") : name);
+    return text;
+}
+
+// A list as text: in its own order when sorted; otherwise sub-keys, "|", values, each group
+// put in order here, as every registry enumerates in an order of its own.
+std::string listText(const RegistryList& list, int flags)
+{
+    if (!list)
+        return "(nothing)";
+    if ((flags & ListSorted) != 0)
+        return join(*list, ",");
+    std::vector<std::string> keys;
+    std::vector<std::string> values;
+    for (const std::string& name : *list)
+        (name.ends_with('\\') ? keys : values).push_back(name);
+    std::sort(keys.begin(), keys.end());
+    std::sort(values.begin(), values.end());
+    return join(keys, " ") + (keys.empty() ? "|" : " |") + (values.empty() ? "" : " " + join(values, " "));
+}
+
+std::string rootPrefix(RegistryHandle handle)
+{
+    const auto root = std::find_if(std::begin(RegistryRoots), std::end(RegistryRoots),
+                                   [&](const RootName& name) { return name.handle == handle; });
+    return root == std::end(RegistryRoots) ? std::string() : std::string(root->abbreviation) + '\\';
+}
+
+std::string callText(const RecordingBackend::Call& call)
+{
+    const std::string access = call.number == KeyReadAccess    ? " read"
+                               : call.number == KeyWriteAccess ? " write"
+                                                               : "";
+    if (call.operation == "connect")
+        return "connect " + call.text + ' ' + rootPrefix(call.handle).substr(0, 4);
+    if (call.operation == "open" || call.operation == "create")
+        return call.operation + ' ' + rootPrefix(call.handle) + call.text + access;
+    if (call.operation == "set")
+        return "set " + call.text + ' ' + std::to_string(call.number);
+    return call.operation + ' ' + call.text;
+}
+
+std::string errorName(std::int32_t number)
+{
+    const std::pair<std::int32_t, const char*> names[] = {
+        {InvalidRootError, "InvalidRootError"},
+        {OpenKeyError, "OpenKeyError"},
+        {ConnectError, "ConnectError"},
+        {OpenRemoteKeyError, "OpenRemoteKeyError"},
+        {CreateKeyError, "CreateKeyError"},
+        {WriteValueError, "WriteValueError"},
+        {ReadInfoError, "ReadInfoError"},
+        {DeleteKeyError, "DeleteKeyError"},
+        {DeleteDefaultValueError, "DeleteDefaultValueError"}};
+    const auto found = std::find_if(std::begin(names), std::end(names),
+                                    [&](const auto& entry) { return entry.first == number; });
+    return found == std::end(names) ? std::to_string(number) : found->second;
 }
 
 } // namespace
 
-// ---- Cutting paths apart ----
-
-TEST(ParseRegistryPath, CutsComputerRootKeyAndValueName)
-{
-    struct Row {
-        std::string path, computer;
-        RegistryHandle root;
-        std::string key, value;
-    };
-    const Row rows[] = {
-        {"HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\Lullwick", "", HkeyLocalMachine,
-         "Software\\Microsoft\\Windows\\CurrentVersion\\Run\\", "Lullwick"},
-        {"hkcu\\Software\\Demo\\", "", HkeyCurrentUser, "Software\\Demo\\", ""},
-        {"HKEY_USERS\\Sample", "", HkeyUsers, "", "Sample"},
-        {"\\\\COMPUTER\\HKLM\\Software\\Demo\\Item", "COMPUTER", HkeyLocalMachine, "Software\\Demo\\",
-         "Item"},
-        {"\\\\PC\\HKEY_CURRENT_CONFIG\\A\\B\\C", "PC", HkeyCurrentConfig, "A\\B\\", "C"},
-        {"HKCU\\Item", "", HkeyCurrentUser, "", "Item"},
-        {"HKCU\\", "", HkeyCurrentUser, "", ""},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.path);
-        EXPECT_EQ(textPart(row.path, ComputerPart), row.computer);
-        EXPECT_EQ(rootOf(row.path), row.root);
-        EXPECT_EQ(textPart(row.path, KeyPart), row.key);
-        EXPECT_EQ(textPart(row.path, ValuePart), row.value);
-    }
-}
-
-TEST(ParseRegistryPath, AcceptsEveryRootInEitherFormAndAnyCase)
-{
-    ASSERT_EQ(std::size(RegistryRoots), 7u);
-    for (const RootName& root : RegistryRoots) {
-        for (const std::string& name : {std::string(root.abbreviation), std::string(root.fullName)}) {
-            for (const std::string& spelling :
-                 {name, lowerCase(name), lowerCase(name.substr(0, 2)) + name.substr(2)}) {
-                SCOPED_TRACE(spelling);
-                EXPECT_EQ(rootOf(spelling + "\\Software\\X"), root.handle);
-                EXPECT_EQ(rootOf("\\\\PC\\" + spelling + "\\X"), root.handle);
-            }
-        }
-    }
-    EXPECT_EQ(rootOf("HKUS\\X"), 0x80000003u);
-    EXPECT_EQ(rootOf("HKDD\\X"), 0x80000006u);
-}
-
-TEST(ParseRegistryPath, RejectsRootsOutsideTheTableNamingThePath)
-{
-    for (const std::string path : {"HKU\\Software\\X", "\\\\PC\\HKU\\X", "\\Software\\X", "HKEY_LOCAL\\X"}) {
-        SCOPED_TRACE(path);
-        const RegistryError error = registryErrorOf([&] { ParseRegistryPath(path, RootPart); });
-        EXPECT_EQ(error.number(), InvalidRootError);
-        EXPECT_EQ(std::string(error.what()), "Invalid root in registry key '" + path + "'");
-    }
-}
-
-TEST(ParseRegistryPath, UnknownSelectorsAndUncuttablePathsAreInvalidArguments)
-{
-    for (const std::int32_t selector : {0, 5, -1}) {
-        const RegistryError error = registryErrorOf([&] { ParseRegistryPath("HKCU\\X", selector); });
-        EXPECT_EQ(error.number(), 5);
-        EXPECT_EQ(std::string(error.what()), InvalidArgumentMessage);
-    }
-    // No backslash at all, or a computer prefix with nothing after it.
-    EXPECT_EQ(registryErrorOf([] { ParseRegistryPath("HKCU", RootPart); }).number(), 5);
-    EXPECT_EQ(registryErrorOf([] { ParseRegistryPath("\\\\PC", ComputerPart); }).number(), 5);
-    EXPECT_EQ(registryErrorOf([] { ParseRegistryPath("\\\\PC\\HKLM", RootPart); }).number(), 5);
-    // The value name needs no backslash: it is the text after the last one, if any.
-    EXPECT_EQ(textPart("HKCU", ValuePart), "HKCU");
-}
-
-TEST(RegistryErrors, NumbersAreTheBasePlusTheirOffsets)
-{
-    EXPECT_EQ(RegistryErrorBase, static_cast<std::int32_t>(0x80040000u));
-    EXPECT_EQ(InvalidRootError, -2147221503);
-    EXPECT_EQ(OpenKeyError, -2147221502);
-    EXPECT_EQ(ConnectError, -2147221501);
-    EXPECT_EQ(OpenRemoteKeyError, -2147221500);
-    EXPECT_EQ(CreateKeyError, -2147221499);
-    EXPECT_EQ(WriteValueError, -2147221496);
-    EXPECT_EQ(ReadInfoError, -2147221495);
-    EXPECT_EQ(DeleteKeyError, -2147221494);
-    EXPECT_EQ(DeleteDefaultValueError, -2147221493);
-}
-
-// ---- Opening and creating keys ----
-
-TEST_F(RegistryFixture, CreatedKeysOpenAndEveryHandleIsClosed)
-{
-    const std::string path = std::string(Base) + "Handles\\";
-    EXPECT_EQ(registryErrorOf([&] { OpenRegistryKey(registry(), path, KeyReadAccess); }).number(),
-              OpenKeyError);
-    CloseRegistryKey(registry(), CreateRegistryKey(registry(), path, KeyWriteAccess));
-    // Creating an existing key opens it.
-    CloseRegistryKey(registry(), CreateRegistryKey(registry(), path, KeyWriteAccess));
-    CloseRegistryKey(registry(), OpenRegistryKey(registry(), path, KeyReadAccess));
-    EXPECT_EQ(recorder->openHandles(), 0u);
-
-    const auto opens = recorder->callsOf("open");
-    ASSERT_FALSE(opens.empty());
-    EXPECT_EQ(opens.back().handle, HkeyCurrentUser);
-    EXPECT_EQ(opens.back().text, "Software\\LullwickTest\\Handles\\");
-    EXPECT_EQ(opens.back().number, KeyReadAccess);
-}
-
-TEST_F(RegistryFixture, UnreachableComputerRaisesTheConnectError)
-{
-    const std::string remote = "\\\\LULLWICK-NO-SUCH-HOST\\HKCU\\Software\\";
-    const std::string message = "Unable to connect to remote computer '\\\\LULLWICK-NO-SUCH-HOST'";
-    for (const auto& operation : std::initializer_list<std::function<void()>>{
-             [&] { OpenRegistryKey(registry(), remote, KeyReadAccess); },
-             [&] { ListRegistryKey(registry(), remote, 0); },
-             [&] { DeleteRegistryEntry(registry(), remote + "Value", false); }}) {
-        const RegistryError error = registryErrorOf(operation);
-        EXPECT_EQ(error.number(), ConnectError);
-        EXPECT_EQ(std::string(error.what()), message);
-    }
-    const auto connects = recorder->callsOf("connect");
-    ASSERT_EQ(connects.size(), 3u);
-    EXPECT_EQ(connects[0].text, "LULLWICK-NO-SUCH-HOST");
-    EXPECT_EQ(connects[0].handle, HkeyCurrentUser);
-}
-
-// ---- Writing values ----
-
-TEST_F(RegistryFixture, WriteTextStoresItWithOneNulCountedInTheLength)
-{
-    const std::string path = std::string(Base) + "Write\\Text";
-    WriteRegistryValue(registry(), path, std::string("abc"), RegSz);
-
-    const auto creates = recorder->callsOf("create");
-    ASSERT_EQ(creates.size(), 1u);
-    EXPECT_EQ(creates[0].handle, HkeyCurrentUser);
-    EXPECT_EQ(creates[0].text, "Software\\LullwickTest\\Write\\");
-    EXPECT_EQ(creates[0].number, KeyWriteAccess);
-    const auto sets = recorder->callsOf("set");
-    ASSERT_EQ(sets.size(), 1u);
-    EXPECT_EQ(sets[0].text, "Text");
-    EXPECT_EQ(sets[0].number, 1u);
-    EXPECT_EQ(sets[0].data, (Bytes{'a', 'b', 'c', 0}));
-
-    const auto stored = storedValue(path);
-    ASSERT_TRUE(stored);
-    EXPECT_EQ(stored->type, 1u);
-    EXPECT_EQ(stored->data, (Bytes{'a', 'b', 'c', 0}));
-    EXPECT_EQ(recorder->openHandles(), 0u);
-}
-
-TEST_F(RegistryFixture, WriteConvertsTextAndNumbersToTheTypesForm)
-{
-    struct Row {
-        std::int32_t type;
-        RegistryData value;
-        Bytes stored;
-    };
-    const Row rows[] = {
-        {RegBinary, std::int64_t{258}, {0x02, 0x01}},
-        {RegBinary, std::string("-2"), {0xFE, 0xFF}},
-        {RegBinary, std::string(" 12 "), {0x0C, 0x00}},
-        {RegBinary, std::string("2.5"), {0x02, 0x00}}, // half to even
-        {RegBinary, std::string("+3.5"), {0x04, 0x00}},
-        {RegBinary, std::int64_t{-32768}, {0x00, 0x80}},
-        {RegDword, std::int64_t{0x01020304}, {0x04, 0x03, 0x02, 0x01}},
-        {RegDword, std::int64_t{-1}, {0xFF, 0xFF, 0xFF, 0xFF}},
-        {RegDword, std::string("2147483647"), {0xFF, 0xFF, 0xFF, 0x7F}},
-        {RegSz, std::int64_t{42}, {'4', '2', 0}},
-        {RegSz, std::string(), {0}},
-        {RegExpandSz, std::string("%TEMP%"), {'%', 'T', 'E', 'M', 'P', '%', 0}},
-    };
-    int index = 0;
-    for (const Row& row : rows) {
-        const std::string path = std::string(Base) + "Types\\V" + std::to_string(index++);
-        SCOPED_TRACE(path);
-        WriteRegistryValue(registry(), path, row.value, row.type);
-        EXPECT_EQ(recorder->callsOf("set").back().data, row.stored);
-        const auto stored = storedValue(path);
-        ASSERT_TRUE(stored);
-        EXPECT_EQ(stored->type, static_cast<std::uint32_t>(row.type));
-        EXPECT_EQ(stored->data, row.stored);
-    }
-}
-
-TEST_F(RegistryFixture, WriteRefusesValuesThatDoNotFitAfterCreatingTheKey)
-{
-    struct Row {
-        std::int32_t type;
-        RegistryData value;
-        std::int32_t error;
-    };
-    const Row rows[] = {
-        {RegBinary, std::int64_t{32768}, OverflowError},
-        {RegBinary, std::int64_t{-32769}, OverflowError},
-        {RegBinary, std::string("abc"), TypeMismatchError},
-        {RegBinary, std::string("nan"), TypeMismatchError},
-        {RegDword, std::int64_t{2147483648}, OverflowError},
-        {RegDword, std::string("1e30"), OverflowError},
-        {RegDword, std::string(""), TypeMismatchError},
-        {RegDword, std::string("12abc"), TypeMismatchError},
-        {RegDword, std::string("0x10"), TypeMismatchError},
-        {RegDword, std::string("+-1"), TypeMismatchError},
-    };
-    const std::string path = std::string(Base) + "Range\\V";
-    for (const Row& row : rows) {
-        EXPECT_EQ(
-            registryErrorOf([&] { WriteRegistryValue(registry(), path, row.value, row.type); }).number(),
-            row.error);
-    }
-    EXPECT_TRUE(recorder->callsOf("set").empty());
-    EXPECT_FALSE(storedValue(path));
-    EXPECT_EQ(ListRegistryKey(registry(), Base, ListKeys), (std::vector<std::string>{"Range\\"}));
-    EXPECT_EQ(recorder->openHandles(), 0u);
-}
-
-TEST_F(RegistryFixture, WriteWithAnUnknownTypeCreatesTheKeyThenFails)
-{
-    for (const std::int32_t type : {7, 0, 5}) {
-        const RegistryError error = registryErrorOf(
-            [&] { WriteRegistryValue(registry(), std::string(Base) + "Bad\\V", std::string("x"), type); });
-        EXPECT_EQ(error.number(), 5);
-        EXPECT_EQ(std::string(error.what()), InvalidArgumentMessage);
-    }
-    EXPECT_TRUE(recorder->callsOf("set").empty());
-    EXPECT_EQ(ListRegistryKey(registry(), Base, 0), (std::vector<std::string>{"Bad\\"}));
-    EXPECT_EQ(ListRegistryKey(registry(), std::string(Base) + "Bad\\", 0), std::nullopt);
-    EXPECT_EQ(recorder->openHandles(), 0u);
-}
-
-TEST_F(RegistryFixture, RootNamesInAnyFormAddressTheSameValue)
-{
-    WriteRegistryValue(registry(), "hkcu\\Software\\LullwickTest\\Same\\X", std::string("one"), RegSz);
-    WriteRegistryValue(registry(), "HKEY_CURRENT_USER\\Software\\LullwickTest\\Same\\X", std::string("two"),
-                       RegSz);
-    EXPECT_EQ(ListRegistryKey(registry(), std::string(Base) + "Same\\", ListValues),
-              (std::vector<std::string>{"X"}));
-    EXPECT_EQ(storedValue("HkCu\\Software\\LullwickTest\\Same\\X")->data, bytesOf(std::string("two") + '\0'));
-}
-
-TEST_F(RegistryFixture, SingleBackslashPathWritesDirectlyUnderTheRoot)
-{
-    const std::string path = "HKCU\\LullwickTestValue";
-    WriteRegistryValue(registry(), path, std::int64_t{7}, RegDword);
-    EXPECT_EQ(recorder->callsOf("create").at(0).text, "");
-    EXPECT_EQ(storedValue(path)->data, (Bytes{7, 0, 0, 0}));
-    DeleteRegistryEntry(registry(), path, false);
-    EXPECT_FALSE(storedValue(path));
-}
-
-TEST_F(RegistryFixture, WriteIgnoresAComputerPrefix)
-{
-    WriteRegistryValue(registry(), "\\\\ELSEWHERE\\HKCU\\Software\\LullwickTest\\Remote\\V",
-                       std::string("here"), RegSz);
-    EXPECT_TRUE(recorder->callsOf("connect").empty());
-    EXPECT_TRUE(storedValue(std::string(Base) + "Remote\\V"));
-}
-
-TEST_F(RegistryFixture, WriteReportsRefusedKeysAndValuesWithThePath)
-{
-    const std::string path = std::string(Base) + "Refused\\V";
-    recorder->failures["create"] = RegistryStatus::AccessDenied;
-    RegistryError error =
-        registryErrorOf([&] { WriteRegistryValue(registry(), path, std::string("x"), RegSz); });
-    EXPECT_EQ(error.number(), CreateKeyError);
-    EXPECT_EQ(std::string(error.what()), "Unable to create registry key '" + path + "'");
-
-    recorder->failures = {{"set", RegistryStatus::AccessDenied}};
-    error = registryErrorOf([&] { WriteRegistryValue(registry(), path, std::string("x"), RegSz); });
-    EXPECT_EQ(error.number(), WriteValueError);
-    EXPECT_EQ(std::string(error.what()), "Unable to write registry value '" + path + "'");
-    EXPECT_EQ(recorder->openHandles(), 0u);
-
-    EXPECT_EQ(registryErrorOf([&] {
-                  WriteRegistryValue(registry(), "HKXX\\A\\B", std::string("x"), RegSz);
-              }).number(),
-              InvalidRootError);
-    EXPECT_EQ(
-        registryErrorOf([&] { WriteRegistryValue(registry(), "HKCU", std::string("x"), RegSz); }).number(),
-        5);
-}
-
-// ---- Listing keys ----
-
-class RegistryListing : public RegistryFixture {
+class RegistryTable : public RegistryFixture {
 protected:
-    // Sub-keys b, C and a; values y, X and the default value.
-    void SetUp() override
+    std::string perform(const Row& row)
     {
-        RegistryFixture::SetUp();
-        for (const char* name : {"b", "C", "a"})
-            WriteRegistryValue(*backend, key + name + "\\inner", std::string("1"), RegSz);
-        for (const char* name : {"y", "X", ""})
-            WriteRegistryValue(*backend, key + name, std::string("2"), RegSz);
+        const std::string path = expand(row.path);
+        if (row.operation == "parse") {
+            std::ostringstream parts;
+            parts << std::get<std::string>(ParseRegistryPath(path, ComputerPart)) << '|' << std::hex
+                  << std::get<RegistryHandle>(ParseRegistryPath(path, RootPart)) << '|'
+                  << std::get<std::string>(ParseRegistryPath(path, KeyPart)) << '|'
+                  << std::get<std::string>(ParseRegistryPath(path, ValuePart));
+            return parts.str();
+        }
+        if (row.operation == "part")
+            return std::get<std::string>(ParseRegistryPath(path, row.number));
+        if (row.operation == "open")
+            CloseRegistryKey(registry(), OpenRegistryKey(registry(), path, KeyReadAccess));
+        else if (row.operation == "create")
+            CloseRegistryKey(registry(), CreateRegistryKey(registry(), path, KeyWriteAccess));
+        else if (row.operation == "write")
+            WriteRegistryValue(registry(), path, row.data, row.number);
+        else if (row.operation == "list")
+            return listText(ListRegistryKey(registry(), path, static_cast<std::uint8_t>(row.number)),
+                            row.number);
+        else if (row.operation == "delete" || row.operation == "deleteDefault")
+            DeleteRegistryEntry(registry(), path, row.operation == "deleteDefault");
+        else if (row.operation == "runData")
+            return RunValueData(path);
+        else if (row.operation == "setRun" || row.operation == "clearRun") {
+            const std::string message =
+                row.operation == "setRun" ? SetRunValue(registry(), path) : ClearRunValue(registry());
+            return message.empty() ? storedValue(std::string(RunKey) + "Lullwick") : message;
+        }
+        return row.operation == "write" || row.operation == "read" ? storedValue(path) : std::string();
     }
 
-    // Listing order is the registry's own: Wine sorts sub-keys and values by name, Windows
-    // sorts sub-keys and keeps values in written order, the file store keeps both in written
-    // order. Only ListSorted fixes it, so the other listings are compared as sets.
-    static void expectListing(const RegistryList& list, std::vector<std::string> subKeys,
-                              std::vector<std::string> values)
+    // The recorded calls but closing, counting and enumerating, as text.
+    std::string calls() const
     {
-        ASSERT_TRUE(list);
-        ASSERT_EQ(list->size(), subKeys.size() + values.size());
-        const std::vector<std::string> front(list->begin(), list->begin() + std::ssize(subKeys));
-        const std::vector<std::string> back(list->begin() + std::ssize(subKeys), list->end());
-        EXPECT_EQ(sortedNames(front), sortedNames(subKeys));
-        EXPECT_EQ(sortedNames(back), sortedNames(values));
+        std::string text;
+        for (const auto& call : recorder->calls) {
+            if (call.operation != "close" && call.operation != "query" && !call.operation.starts_with("enum"))
+                text += (text.empty() ? "" : ",") + callText(call);
+        }
+        return text;
     }
-
-    std::string key = std::string(Base) + "List\\";
 };
 
-TEST_F(RegistryListing, FlagsChooseSubKeysValuesAndTheDefaultValue)
+TEST_F(RegistryTable, EachOperationGivesItsResultOrItsError)
 {
-    expectListing(ListRegistryKey(registry(), key, 0), {"a\\", "b\\", "C\\"}, {"X", "y"});
-    expectListing(ListRegistryKey(registry(), key, ListDefaultValue), {"a\\", "b\\", "C\\"}, {"", "X", "y"});
-    expectListing(ListRegistryKey(registry(), key, ListKeys), {"a\\", "b\\", "C\\"}, {});
-    expectListing(ListRegistryKey(registry(), key, ListValues), {}, {"X", "y"});
-    expectListing(ListRegistryKey(registry(), key, ListValues + ListDefaultValue), {}, {"", "X", "y"});
-    EXPECT_EQ(recorder->openHandles(), 0u);
-}
-
-TEST_F(RegistryListing, InvalidFlagsAreRefusedBeforeTheKeyIsOpened)
-{
-    for (const int flags : {5, 13, 16, 17, 255}) {
-        const RegistryError error =
-            registryErrorOf([&] { ListRegistryKey(registry(), key, static_cast<std::uint8_t>(flags)); });
-        EXPECT_EQ(error.number(), 5) << flags;
-        EXPECT_EQ(std::string(error.what()), InvalidArgumentMessage);
+    for (const Row& row : rows()) {
+        SCOPED_TRACE(row.operation + ' ' + row.path + " (" + std::to_string(row.number) + ')');
+        recorder->calls.clear();
+        recorder->failing = row.failing;
+        recorder->answerAfterRunning = row.answerAfterRunning;
+        std::string result;
+        try {
+            result = perform(row);
+        } catch (const RegistryError& error) {
+            result = '!' + errorName(error.number()) + ' ' + error.what();
+        }
+        recorder->failing.clear();
+        recorder->answerAfterRunning.clear();
+        EXPECT_EQ(result, expand(row.result));
+        if (row.calls) {
+            EXPECT_EQ(calls(), expand(*row.calls));
+        }
+        EXPECT_TRUE(recorder->open.empty()) << "a key handle was left open";
     }
-    EXPECT_TRUE(recorder->callsOf("open").empty());
-}
-
-TEST_F(RegistryListing, SortedListHasSubKeysThenValuesInCharacterCodeOrder)
-{
-    EXPECT_EQ(ListRegistryKey(registry(), key, ListSorted),
-              (std::vector<std::string>{"C\\", "a\\", "b\\", "X", "y"}));
-    EXPECT_EQ(ListRegistryKey(registry(), key, ListSorted + ListDefaultValue),
-              (std::vector<std::string>{"C\\", "a\\", "b\\", "", "X", "y"}));
-    EXPECT_EQ(ListRegistryKey(registry(), key, ListSorted + ListValues),
-              (std::vector<std::string>{"X", "y"}));
-}
-
-TEST_F(RegistryListing, NothingToListGivesNoList)
-{
-    const std::string inner = key + "a\\";
-    DeleteRegistryEntry(registry(), inner + "inner", false);
-    EXPECT_EQ(ListRegistryKey(registry(), inner, 0), std::nullopt);
-    // Only a default value: nothing without ListDefaultValue, the empty name with it.
-    WriteRegistryValue(registry(), inner, std::string("d"), RegSz);
-    EXPECT_EQ(ListRegistryKey(registry(), inner, 0), std::nullopt);
-    EXPECT_EQ(ListRegistryKey(registry(), inner, ListDefaultValue), (std::vector<std::string>{""}));
-    // Values only, sub-keys asked for.
-    EXPECT_EQ(ListRegistryKey(registry(), inner, ListKeys), std::nullopt);
-}
-
-TEST_F(RegistryListing, PathWithoutTrailingBackslashListsThatKey)
-{
-    const std::string withoutBackslash = key.substr(0, key.size() - 1);
-    EXPECT_EQ(ListRegistryKey(registry(), withoutBackslash, ListKeys + ListSorted),
-              (std::vector<std::string>{"C\\", "a\\", "b\\"}));
-    const auto opens = recorder->callsOf("open");
-    ASSERT_EQ(opens.size(), 1u);
-    EXPECT_EQ(opens[0].text, "Software\\LullwickTest\\List\\");
-    EXPECT_EQ(opens[0].number, KeyReadAccess);
-
-    // A path without any backslash lists the root itself.
-    const RegistryList roots = ListRegistryKey(registry(), "HKCU", ListKeys);
-    ASSERT_TRUE(roots);
-    EXPECT_TRUE(std::any_of(roots->begin(), roots->end(), [](const std::string& name) {
-        return name.size() == 9 && std::equal(name.begin(), name.end(), "SOFTWARE\\",
-                                              [](char a, char b) { return std::toupper(a) == b; });
-    }));
-}
-
-TEST_F(RegistryListing, MissingKeyRaisesTheOpenErrorWithTheListedPath)
-{
-    const RegistryError error =
-        registryErrorOf([&] { ListRegistryKey(registry(), std::string(Base) + "Missing", 0); });
-    EXPECT_EQ(error.number(), OpenKeyError);
-    EXPECT_EQ(std::string(error.what()),
-              "Unable to open registry key 'HKCU\\Software\\LullwickTest\\Missing\\'");
-}
-
-TEST_F(RegistryListing, UnreadableKeyRaisesTheReadError)
-{
-    const std::string message = "Unable to read information from registry key '" + key + "'";
-    for (const auto& [operation, status] :
-         std::vector<std::pair<std::string, std::int32_t>>{{"query", RegistryStatus::AccessDenied},
-                                                           {"enumKey", RegistryStatus::NoMoreItems},
-                                                           {"enumValue", RegistryStatus::MoreData}}) {
-        recorder->failures = {{operation, status}};
-        const RegistryError error =
-            registryErrorOf([&] { ListRegistryKey(registry(), key.substr(0, key.size() - 1), 0); });
-        EXPECT_EQ(error.number(), ReadInfoError) << operation;
-        EXPECT_EQ(std::string(error.what()), message);
-    }
-    // MoreData for a sub-key is no failure when the name came with it (the class did not
-    // fit), but without the name there is nothing to list.
-    recorder->failures = {};
-    recorder->resultsAfterRunning = {{"enumKey", RegistryStatus::MoreData}};
-    EXPECT_EQ(ListRegistryKey(registry(), key, ListKeys + ListSorted),
-              (std::vector<std::string>{"C\\", "a\\", "b\\"}));
-    recorder->resultsAfterRunning = {};
-    recorder->failures = {{"enumKey", RegistryStatus::MoreData}};
-    EXPECT_EQ(registryErrorOf([&] { ListRegistryKey(registry(), key, ListKeys); }).number(), ReadInfoError);
-    EXPECT_EQ(registryErrorOf([&] { DeleteRegistryEntry(registry(), key, false); }).number(), ReadInfoError);
-    EXPECT_EQ(recorder->callsOf("deleteKey").size(), 0u);
-    EXPECT_EQ(recorder->openHandles(), 0u);
-}
-
-// ---- Deleting values and keys ----
-
-TEST_F(RegistryFixture, DeletingAValueLeavesTheOthers)
-{
-    const std::string key = std::string(Base) + "Del\\";
-    WriteRegistryValue(registry(), key + "V", std::string("1"), RegSz);
-    WriteRegistryValue(registry(), key + "W", std::string("2"), RegSz);
-    DeleteRegistryEntry(registry(), key + "V", false);
-    EXPECT_FALSE(storedValue(key + "V"));
-    EXPECT_TRUE(storedValue(key + "W"));
-    const auto opens = recorder->callsOf("open");
-    ASSERT_EQ(opens.size(), 1u);
-    EXPECT_EQ(opens[0].text, "Software\\LullwickTest\\Del\\");
-    EXPECT_EQ(opens[0].number, KeyWriteAccess);
-    EXPECT_EQ(recorder->callsOf("deleteValue").at(0).text, "V");
-
-    // A value that is not there: no complaint.
-    EXPECT_NO_THROW(DeleteRegistryEntry(registry(), key + "V", false));
-    EXPECT_NO_THROW(DeleteRegistryEntry(registry(), key + "Never", false));
-    EXPECT_EQ(recorder->openHandles(), 0u);
-}
-
-TEST_F(RegistryFixture, DeletingInAMissingKeyRaisesTheOpenError)
-{
-    for (const std::string& path : {std::string(Base) + "NoKey\\V", std::string(Base) + "NoKey\\"}) {
-        const RegistryError error = registryErrorOf([&] { DeleteRegistryEntry(registry(), path, false); });
-        EXPECT_EQ(error.number(), OpenKeyError);
-        EXPECT_EQ(std::string(error.what()), "Unable to open registry key '" + path + "'");
-    }
-    EXPECT_EQ(registryErrorOf([&] { DeleteRegistryEntry(registry(), "HKCU", false); }).number(), 5);
-}
-
-TEST_F(RegistryFixture, DefaultValueDeletionReportsItsFailure)
-{
-    const std::string key = std::string(Base) + "Def\\";
-    WriteRegistryValue(registry(), key + "Other", std::string("1"), RegSz);
-    const RegistryError error = registryErrorOf([&] { DeleteRegistryEntry(registry(), key, true); });
-    EXPECT_EQ(error.number(), DeleteDefaultValueError);
-    EXPECT_EQ(std::string(error.what()),
-              "Unable to delete registry key default value 'HKCU\\Software\\LullwickTest\\Def\\(Default)'");
-
-    WriteRegistryValue(registry(), key, std::string("d"), RegSz);
-    EXPECT_NO_THROW(DeleteRegistryEntry(registry(), key, true));
-    EXPECT_FALSE(storedValue(key));
-    EXPECT_TRUE(storedValue(key + "Other"));
-    EXPECT_EQ(recorder->openHandles(), 0u);
-}
-
-TEST_F(RegistryFixture, DeletingAKeyRemovesEveryLevelBelowItChildrenFirst)
-{
-    const std::string tree = std::string(Base) + "Tree\\";
-    for (const std::string key : {"a\\", "a\\b\\", "a\\b\\c\\", "a\\b\\c\\d\\", "a\\b2\\", "keep\\"})
-        WriteRegistryValue(registry(), tree + key + "v", std::string("x"), RegSz);
-    recorder->calls.clear();
-
-    DeleteRegistryEntry(registry(), tree + "a\\", false);
-
-    EXPECT_EQ(ListRegistryKey(registry(), tree, 0), (std::vector<std::string>{"keep\\"}));
-    EXPECT_TRUE(storedValue(tree + "keep\\v"));
-    std::vector<std::string> deleted;
-    for (const auto& call : recorder->callsOf("deleteKey"))
-        deleted.push_back(call.text);
-    ASSERT_EQ(deleted.size(), 5u);
-    const auto at = [&](const std::string& name) { return std::find(deleted.begin(), deleted.end(), name); };
-    EXPECT_LT(at("d\\"), at("c\\"));
-    EXPECT_LT(at("c\\"), at("b\\"));
-    EXPECT_NE(at("b2\\"), deleted.end());
-    EXPECT_EQ(deleted.back(), "a\\");
-    EXPECT_EQ(recorder->openHandles(), 0u);
-}
-
-TEST_F(RegistryFixture, RootKeyIsNeverEmptied)
-{
-    WriteRegistryValue(registry(), std::string(Base) + "Stay\\v", std::string("x"), RegSz);
-    recorder->calls.clear();
-    // Should the refusal ever fail, the fake failures keep the registry intact.
-    recorder->failures = {{"deleteKey", RegistryStatus::AccessDenied},
-                          {"deleteValue", RegistryStatus::AccessDenied}};
-    for (const std::string path : {"HKCU\\", "HKEY_CURRENT_USER\\", "\\\\PC\\HKCU\\"}) {
-        const RegistryError error = registryErrorOf([&] { DeleteRegistryEntry(registry(), path, false); });
-        EXPECT_EQ(error.number(), DeleteKeyError);
-        EXPECT_EQ(std::string(error.what()), "Unable to delete registry key '" + path + "'");
-    }
-    EXPECT_TRUE(recorder->calls.empty());
-    EXPECT_TRUE(storedValue(std::string(Base) + "Stay\\v"));
-}
-
-TEST_F(RegistryFixture, RefusedKeyDeletionNamesTheWholePath)
-{
-    const std::string key = std::string(Base) + "Fail\\";
-    WriteRegistryValue(registry(), key + "v", std::string("x"), RegSz);
-    recorder->failures["deleteKey"] = RegistryStatus::AccessDenied;
-    const RegistryError error = registryErrorOf([&] { DeleteRegistryEntry(registry(), key, false); });
-    EXPECT_EQ(error.number(), DeleteKeyError);
-    EXPECT_EQ(std::string(error.what()), "Unable to delete registry key '" + key + "'");
-    EXPECT_EQ(recorder->callsOf("open").back().text, "Software\\LullwickTest\\");
-    EXPECT_EQ(recorder->callsOf("open").back().number, KeyWriteAccess);
-    EXPECT_EQ(recorder->openHandles(), 0u);
 }

@@ -2,137 +2,103 @@
 
 #include "desktop/registry/registrybackend.h"
 
-#include <cstdint>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
-// Passes every call on to a real registry and records it, so tests see exactly what the
-// library asked for. Operations named in `failures` fail with the given code instead of
-// reaching the registry; those named in `resultsAfterRunning` reach it, then report the
-// given code.
+// Passes every call on to a real registry and records it, so tests see what the library asked
+// for. A call named in `failing` answers with that code without reaching the registry; one
+// named in `answerAfterRunning` reaches it, then answers with that code.
 class RecordingBackend final : public modRegistry::RegistryBackend {
 public:
+    using Handle = modRegistry::RegistryHandle;
+
     struct Call {
         std::string operation;
-        modRegistry::RegistryHandle handle = 0;
+        Handle handle;
         std::string text;
-        std::uint32_t number = 0; // access mask, data type or index
-        std::vector<unsigned char> data;
+        std::uint32_t number; // access mask or data type
     };
 
     explicit RecordingBackend(modRegistry::RegistryBackend& registry) : m_registry(registry) {}
 
     std::vector<Call> calls;
-    std::map<std::string, std::int32_t> failures;
-    std::map<std::string, std::int32_t> resultsAfterRunning;
-
-    std::vector<Call> callsOf(const std::string& operation) const
-    {
-        std::vector<Call> found;
-        for (const Call& call : calls) {
-            if (call.operation == operation)
-                found.push_back(call);
-        }
-        return found;
-    }
+    std::map<std::string, std::int32_t> failing;
+    std::map<std::string, std::int32_t> answerAfterRunning;
     // Handles handed out by open, create or connect and not closed since.
-    std::size_t openHandles() const { return m_open.size(); }
+    std::set<Handle> open;
 
-    std::int32_t connect(const std::string& computer, modRegistry::RegistryHandle root,
-                         modRegistry::RegistryHandle& remoteRoot) override
+    std::int32_t connect(const std::string& computer, Handle root, Handle& remoteRoot) override
     {
-        return handOut(
-            record("connect", root, computer), [&] { return m_registry.connect(computer, root, remoteRoot); },
-            remoteRoot);
+        return handOut(run({"connect", root, computer, 0},
+                           [&] { return m_registry.connect(computer, root, remoteRoot); }),
+                       remoteRoot);
     }
-
-    std::int32_t openKey(modRegistry::RegistryHandle parent, const std::string& key, std::uint32_t access,
-                         modRegistry::RegistryHandle& result) override
+    std::int32_t openKey(Handle parent, const std::string& key, std::uint32_t access, Handle& result) override
     {
-        return handOut(
-            record("open", parent, key, access),
-            [&] { return m_registry.openKey(parent, key, access, result); }, result);
+        return handOut(run({"open", parent, key, access},
+                           [&] { return m_registry.openKey(parent, key, access, result); }),
+                       result);
     }
-
-    std::int32_t createKey(modRegistry::RegistryHandle parent, const std::string& key, std::uint32_t access,
-                           modRegistry::RegistryHandle& result) override
+    std::int32_t createKey(Handle parent, const std::string& key, std::uint32_t access,
+                           Handle& result) override
     {
-        return handOut(
-            record("create", parent, key, access),
-            [&] { return m_registry.createKey(parent, key, access, result); }, result);
+        return handOut(run({"create", parent, key, access},
+                           [&] { return m_registry.createKey(parent, key, access, result); }),
+                       result);
     }
-
-    std::int32_t closeKey(modRegistry::RegistryHandle key) override
+    std::int32_t closeKey(Handle key) override
     {
-        m_open.erase(key);
-        return forward(record("close", key), [&] { return m_registry.closeKey(key); });
+        open.erase(key);
+        return run({"close", key, {}, 0}, [&] { return m_registry.closeKey(key); });
     }
-
-    std::int32_t setValue(modRegistry::RegistryHandle key, const std::string& name, std::uint32_t type,
+    std::int32_t setValue(Handle key, const std::string& name, std::uint32_t type,
                           std::span<const unsigned char> data) override
     {
-        Call& call = record("set", key, name, type);
-        call.data.assign(data.begin(), data.end());
-        return forward(call, [&] { return m_registry.setValue(key, name, type, data); });
+        return run({"set", key, name, type}, [&] { return m_registry.setValue(key, name, type, data); });
     }
-
-    std::int32_t queryInfo(modRegistry::RegistryHandle key, modRegistry::RegistryKeyInfo& info) override
+    std::int32_t queryInfo(Handle key, modRegistry::RegistryKeyInfo& info) override
     {
-        return forward(record("query", key), [&] { return m_registry.queryInfo(key, info); });
+        return run({"query", key, {}, 0}, [&] { return m_registry.queryInfo(key, info); });
     }
-
-    std::int32_t enumKey(modRegistry::RegistryHandle key, std::uint32_t index, std::span<char> name,
+    std::int32_t enumKey(Handle key, std::uint32_t index, std::span<char> name,
                          std::uint32_t& length) override
     {
-        return forward(record("enumKey", key, {}, index),
-                       [&] { return m_registry.enumKey(key, index, name, length); });
+        return run({"enumKey", key, {}, index}, [&] { return m_registry.enumKey(key, index, name, length); });
     }
-
-    std::int32_t enumValue(modRegistry::RegistryHandle key, std::uint32_t index, std::span<char> name,
+    std::int32_t enumValue(Handle key, std::uint32_t index, std::span<char> name,
                            std::uint32_t& length) override
     {
-        return forward(record("enumValue", key, {}, index),
-                       [&] { return m_registry.enumValue(key, index, name, length); });
+        return run({"enumValue", key, {}, index},
+                   [&] { return m_registry.enumValue(key, index, name, length); });
     }
-
-    std::int32_t deleteValue(modRegistry::RegistryHandle key, const std::string& name) override
+    std::int32_t deleteValue(Handle key, const std::string& name) override
     {
-        return forward(record("deleteValue", key, name), [&] { return m_registry.deleteValue(key, name); });
+        return run({"deleteValue", key, name, 0}, [&] { return m_registry.deleteValue(key, name); });
     }
-
-    std::int32_t deleteKey(modRegistry::RegistryHandle parent, const std::string& key) override
+    std::int32_t deleteKey(Handle parent, const std::string& key) override
     {
-        return forward(record("deleteKey", parent, key), [&] { return m_registry.deleteKey(parent, key); });
+        return run({"deleteKey", parent, key, 0}, [&] { return m_registry.deleteKey(parent, key); });
     }
 
 private:
-    Call& record(const std::string& operation, modRegistry::RegistryHandle handle,
-                 const std::string& text = {}, std::uint32_t number = 0)
+    template <typename Operation> std::int32_t run(Call call, Operation operation)
     {
-        calls.push_back(Call{operation, handle, text, number, {}});
-        return calls.back();
-    }
-
-    template <typename Operation> std::int32_t forward(const Call& call, Operation operation)
-    {
-        if (const auto failure = failures.find(call.operation); failure != failures.end())
+        calls.push_back(std::move(call));
+        const std::string& name = calls.back().operation;
+        if (const auto failure = failing.find(name); failure != failing.end())
             return failure->second;
         const std::int32_t status = operation();
-        const auto result = resultsAfterRunning.find(call.operation);
-        return result != resultsAfterRunning.end() ? result->second : status;
+        const auto answer = answerAfterRunning.find(name);
+        return answer != answerAfterRunning.end() ? answer->second : status;
     }
-
-    template <typename Operation>
-    std::int32_t handOut(const Call& call, Operation operation, modRegistry::RegistryHandle& handle)
+    std::int32_t handOut(std::int32_t status, const Handle& handle)
     {
-        const std::int32_t status = forward(call, operation);
         if (status == modRegistry::RegistryStatus::Success)
-            m_open.insert(handle);
+            open.insert(handle);
         return status;
     }
 
     modRegistry::RegistryBackend& m_registry;
-    std::set<modRegistry::RegistryHandle> m_open;
 };

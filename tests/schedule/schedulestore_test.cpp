@@ -86,49 +86,39 @@ TEST_F(ScheduleStore, WritesTenKeysPerEntryInOrder)
                          "StartMin=1\n"));
 }
 
-TEST_F(ScheduleStore, EmptyScheduleLeavesNothingStored)
+TEST_F(ScheduleStore, EmptyScheduleKeepsTheOptionsInTheirOwnSection)
 {
-    // Nothing stored before: an empty save creates no file.
-    ScheduleList empty;
-    EXPECT_EQ(saveSchedule(path, empty, OptionValues{}), "");
-    EXPECT_FALSE(QFile::exists(path));
-
     save(sampleEntries(3, 0), sampleOptions(0));
-    ASSERT_EQ(saveSchedule(path, empty, sampleOptions(0)), "");
-    EXPECT_EQ(readAll(path), QByteArray());
-    EXPECT_EQ(load(), StoredOptions{});
-    EXPECT_EQ(list.count(), 0);
-}
-
-TEST_F(ScheduleStore, ShorterScheduleDropsLaterSections)
-{
-    save(sampleEntries(5, 0), sampleOptions(0));
-    save(sampleEntries(3, 1), sampleOptions(1));
-    IniStore store;
-    ASSERT_EQ(store.load(path), QString());
-    EXPECT_EQ(store.sections(), QStringList({"1", "2", "3"}));
-    EXPECT_EQ(load(), storedFrom(sampleOptions(1)));
-    EXPECT_EQ(entriesOf(list), sampleEntries(3, 1));
-}
-
-TEST_F(ScheduleStore, SaveKeepsOtherContentWhenTheFirstSectionHasNoStatus)
-{
-    // Only a stored status in section "1" marks a schedule to be replaced as a whole.
-    writeAll(path, "[1]\nSetTime=x\n\n[7]\nStatus=Enabled\n\n[other]\nk=v\n");
-    save(sampleEntries(2, 0));
-    IniStore store;
-    ASSERT_EQ(store.load(path), QString());
-    EXPECT_EQ(store.sections(), QStringList({"1", "7", "other", "2"}));
-    EXPECT_EQ(store.value("other", "k"), "v");
-    // Section "1" keeps its first key's place, then gets the rest in order.
-    ASSERT_EQ(store.pairs("1").size(), 10);
-    EXPECT_EQ(store.pairs("1")[1].key, "Status");
-
-    // With nothing to write and no stored status, the file is not touched at all.
-    writeAll(path, "[1]\nSetTime=x\nkeep this line\n");
     ScheduleList empty;
-    EXPECT_EQ(saveSchedule(path, empty, OptionValues{}), "");
-    EXPECT_EQ(readAll(path), QByteArray("[1]\nSetTime=x\nkeep this line\n"));
+    ASSERT_EQ(saveSchedule(path, empty, OptionValues{1, 0, QStringLiteral("42"), 0, 2, 1}), "");
+    EXPECT_EQ(
+        readAll(path),
+        QByteArray("[Options]\nSound=1\nAbortBtn=0\nCountTimer=42\nStartup=0\nLogFile=2\nStartMin=1\n"));
+    EXPECT_EQ(load(), (StoredOptions{1, 0, 0, 2, 1, QStringLiteral("42"), {}}));
+    EXPECT_EQ(list.count(), 0);
+
+    // Beside an entry the section is not read: the entries' sections hold the options.
+    writeAll(path, section(1, "a") + "[Options]\nSound=1\nStartup=0\n");
+    EXPECT_EQ(load(), storedFrom(OptionValues{}));
+}
+
+TEST_F(ScheduleStore, SaveReplacesEverythingTheStoreHeld)
+{
+    // Blanks around "=" make keys that are not "Status": nothing of this store loads, and a
+    // save must not let any of it come back.
+    const QByteArray unloadable = "[1]\nSetTime = 1/2/2026 01:00:00 AM\nStatus = Enabled\nFrequency = Daily\n"
+                                  "Event = Reboot\n\n" +
+                                  section(2, "1/3/2026 02:00:00 AM") + "[other]\nk=v\n";
+    writeAll(path, unloadable);
+    EXPECT_EQ(load(), StoredOptions{});
+    ASSERT_EQ(list.count(), 0);
+    save({{"3/7/2025 10:15:00 PM", "Enabled", "Once", "Logoff"}});
+    EXPECT_EQ(load(), storedFrom(OptionValues{}));
+    EXPECT_EQ(entriesOf(list),
+              (std::vector<ScheduleEntry>{{"3/7/2025 10:15:00 PM", "Enabled", "Once", "Logoff"}}));
+    IniStore store;
+    ASSERT_EQ(store.load(path), QString());
+    EXPECT_EQ(store.sections(), QStringList{"1"});
 }
 
 TEST_F(ScheduleStore, LoadStopsAtTheFirstSectionWithoutStatus)

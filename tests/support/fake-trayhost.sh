@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# A stand-in for the desktop's notification area on a private session bus: a
-# StatusNotifierWatcher (statusnotifierwatcher.py) that says a host is there, so that Qt shows
-# a QSystemTrayIcon as a StatusNotifierItem on that bus.
+# A stand-in for the desktop's notification area on a private session bus: a python-dbusmock
+# StatusNotifierWatcher that says a host is there, so that Qt shows a QSystemTrayIcon as a
+# StatusNotifierItem on that bus.
 #
 #   fake-trayhost.sh start [--owner PID] [DIR]
 #       Starts it and prints DBUS_SESSION_BUS_ADDRESS=<address> and FAKE_TRAYHOST_DIR=<DIR>.
@@ -25,11 +25,21 @@ start() {
         shift 2
     fi
     local dir=${1:-$(mktemp -d "${TMPDIR:-/tmp}/fake-trayhost.XXXXXX")}
-    privatebus_start "$dir" session "$owner" --session --template "$here/statusnotifierwatcher.py" || return 1
-    privatebus_wait_name "$dir" org.kde.StatusNotifierWatcher || {
-        privatebus_stop "$dir"
-        return 1
+    local watcher=org.kde.StatusNotifierWatcher
+    privatebus_start "$dir" session "$owner" --session $watcher /StatusNotifierWatcher $watcher || return 1
+    mock() {
+        privatebus_send "$dir" --dest=$watcher /StatusNotifierWatcher "org.freedesktop.DBus.Mock.$1" \
+            "string:$watcher" "${@:2}" >/dev/null
     }
+    if ! privatebus_wait_name "$dir" $watcher ||
+        ! mock AddMethod string:RegisterStatusNotifierItem string:s string: string: ||
+        ! mock AddMethod string:RegisterStatusNotifierHost string:s string: string: ||
+        ! mock AddProperty string:IsStatusNotifierHostRegistered variant:boolean:true ||
+        ! mock AddProperty string:ProtocolVersion variant:int32:0; then
+        privatebus_stop "$dir"
+        privatebus_fail "could not set up the StatusNotifierWatcher mock"
+        return 1
+    fi
     echo "DBUS_SESSION_BUS_ADDRESS=$(privatebus_address "$dir")"
     echo "FAKE_TRAYHOST_DIR=$dir"
 }

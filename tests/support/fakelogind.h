@@ -52,7 +52,8 @@ public:
     void clearCalls();
 
     // From now on the method answers every call with the D-Bus error `errorName` and `message`
-    // (the call is still recorded). False, with a test failure, when the method is unknown.
+    // (the call is still recorded). False, with a test failure, for a method other than
+    // PowerOff, Reboot, Halt, GetSessionByPID and Terminate.
     bool makeFail(const QString& objectPath, const QString& interface, const QString& method,
                   const QString& errorName, const QString& message);
 

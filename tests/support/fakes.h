@@ -1,9 +1,12 @@
 #pragma once
 
+#include "desktop/desktopnotification.h"
 #include "desktop/startup.h"
 #include "desktop/tray.h"
 #include "execution/shutdown.h"
 #include "execution/sound.h"
+#include "execution/warningwindow.h"
+#include "schedule/schedulelist.h"
 
 #include <QImage>
 #include <QStringList>
@@ -24,12 +27,14 @@ public:
         visible = false;
         calls << QStringLiteral("remove");
     }
+    void setToolTip(const QString& text) override { toolTip = text; }
     void click() { emit showWindowRequested(); }
 
     bool available = true;
     bool visible = false;
     QImage image;
     QStringList calls;
+    QString toolTip;
 };
 
 // Start-at-login that records the calls and fails when told to.
@@ -63,11 +68,43 @@ public:
     QString refusal;
 };
 
-// A player that records what it was asked to play.
+// A player that counts the clips it played.
 class FakeSound final : public WarningSound {
 public:
-    int plays = 0;
+    void PlayWarningSound(bool enabled) override { plays += enabled ? 1 : 0; }
 
-protected:
-    void play(const QString&) override { ++plays; }
+    int plays = 0;
+};
+
+// A desktop notification that records what it showed.
+class FakeNotification final : public DesktopNotification {
+public:
+    void show(const QString& summary, const QString& body, bool abortAction) override
+    {
+        shown << summary + QLatin1Char('|') + body + (abortAction ? QStringLiteral("|abort") : QString());
+    }
+    void close() override { shown << QStringLiteral("closed"); }
+
+    QStringList shown;
+};
+
+// The main window's part in a countdown, recorded.
+class FakeWarningHost final : public WarningHost {
+public:
+    void setScheduleCheck(bool running) override { checking = running; }
+    void showMainWindow() override { ++mainShown; }
+    void AddTrayIcon() override { ++trayAdds; }
+    QString countTimerText() const override { return count; }
+    bool abortEnabled() const override { return abort; }
+    bool soundEnabled() const override { return false; }
+    bool logEnabled() const override { return false; }
+    ScheduleList& schedule() override { return list; }
+    QString saveQuietly() override { return {}; }
+
+    QString count = QStringLiteral("10");
+    bool abort = true;
+    bool checking = true;
+    int mainShown = 0;
+    int trayAdds = 0;
+    ScheduleList list;
 };

@@ -24,12 +24,17 @@ TempEnvironment::TempEnvironment()
         messages << text;
         captions << caption;
     });
+    setQuestionHook([this](const QString& text, const QString&) {
+        questions << text;
+        return questionAnswer;
+    });
     setProgramEndHook([this] { ++programEnds; });
 }
 
 TempEnvironment::~TempEnvironment()
 {
     setMessageBoxHook({});
+    setQuestionHook({});
     setProgramEndHook({});
     QDir::setCurrent(m_previousWorkingDir);
 }

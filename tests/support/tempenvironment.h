@@ -7,7 +7,7 @@
 
 // Gives a test its own home: XDG config, data and runtime folders and the working folder
 // all lie in a fresh temporary folder, so every file the program touches is the test's own.
-// Message boxes and the program's end are caught and recorded instead of happening.
+// Message boxes, questions and the program's end are caught and recorded instead of happening.
 class TempEnvironment {
 public:
     TempEnvironment();
@@ -20,6 +20,9 @@ public:
     // The texts and captions of the message boxes shown so far, in order.
     QStringList messages;
     QStringList captions;
+    // The questions asked so far, and the answer every one of them gets.
+    QStringList questions;
+    bool questionAnswer = false;
     // How many times the program asked to end.
     int programEnds = 0;
 

@@ -18,7 +18,7 @@ protected:
 
     std::unique_ptr<MainWindow> newForm()
     {
-        return std::make_unique<MainWindow>(MainWindowServices{tray, startup, power, sound});
+        return std::make_unique<MainWindow>(MainWindowServices{tray, startup, power, sound, notification});
     }
     template <typename T> T* child(const char* name) const
     {
@@ -31,5 +31,6 @@ protected:
     FakeStartup startup;
     FakePower power;
     FakeSound sound;
+    FakeNotification notification;
     std::unique_ptr<MainWindow> form = newForm();
 };

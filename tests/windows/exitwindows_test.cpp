@@ -6,117 +6,69 @@
 
 namespace {
 
-struct Request {
-    std::uint32_t flags;
-    std::uint32_t reserved;
-    bool privilegeEnabled;
-};
-
-// What the recording ExitWindowsEx saw, and what it answers.
-std::vector<Request> requests;
+// What the recording ExitWindowsEx saw (flags, reserved, privilege on), and what it answers.
+std::vector<std::string> requests;
 int answer = 1;
 DWORD refusal = ERROR_SUCCESS;
 
-LUID shutdownPrivilege()
-{
-    LUID luid{};
-    EXPECT_TRUE(LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &luid));
-    return luid;
-}
-
-bool shutdownPrivilegeEnabled()
+bool shutdownPrivilege(bool enable = false, bool set = false)
 {
     HANDLE token = nullptr;
-    EXPECT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token));
-    PRIVILEGE_SET wanted{};
-    wanted.PrivilegeCount = 1;
-    wanted.Control = PRIVILEGE_SET_ALL_NECESSARY;
-    wanted.Privilege[0].Luid = shutdownPrivilege();
+    EXPECT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token));
+    PRIVILEGE_SET wanted{1, PRIVILEGE_SET_ALL_NECESSARY, {}};
+    EXPECT_TRUE(LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &wanted.Privilege[0].Luid));
+    if (set) {
+        TOKEN_PRIVILEGES state{1, {{wanted.Privilege[0].Luid, enable ? DWORD{SE_PRIVILEGE_ENABLED} : 0}}};
+        EXPECT_TRUE(AdjustTokenPrivileges(token, FALSE, &state, sizeof state, nullptr, nullptr));
+    }
     BOOL enabled = FALSE;
     EXPECT_TRUE(PrivilegeCheck(token, &wanted, &enabled));
     CloseHandle(token);
     return enabled != FALSE;
 }
 
-void disableShutdownPrivilege()
-{
-    HANDLE token = nullptr;
-    ASSERT_TRUE(OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token));
-    TOKEN_PRIVILEGES state{};
-    state.PrivilegeCount = 1;
-    state.Privileges[0].Luid = shutdownPrivilege();
-    state.Privileges[0].Attributes = 0;
-    ASSERT_TRUE(AdjustTokenPrivileges(token, FALSE, &state, sizeof state, nullptr, nullptr));
-    CloseHandle(token);
-}
-
 int recordExitWindows(std::uint32_t flags, std::uint32_t reserved)
 {
-    requests.push_back({flags, reserved, shutdownPrivilegeEnabled()});
+    requests.push_back(std::to_string(flags) + ' ' + std::to_string(reserved) +
+                       (shutdownPrivilege() ? " on" : " off"));
     if (answer == 0)
         SetLastError(refusal);
     return answer;
 }
 
-class ExitWindows : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        requests.clear();
-        answer = 1;
-        refusal = ERROR_SUCCESS;
-    }
-};
-
 } // namespace
 
-TEST_F(ExitWindows, EachKindIsOneRequestWithItsFlagsAfterThePrivilegeStep)
+// Each request enables the shutdown privilege first, asks once, and says why when refused.
+TEST(ExitWindows, EachRequestIsOneCallWithThePrivilegeOnAndARefusalSaysWhy)
 {
-    for (const std::int32_t flags : {5, 4, 6, 12}) {
-        SCOPED_TRACE(flags);
-        disableShutdownPrivilege();
-        ASSERT_FALSE(shutdownPrivilegeEnabled());
+    const struct {
+        std::int32_t flags;
+        int answer;
+        DWORD refusal;
+        const char* reasonHolds; // nullptr: no reason
+    } rows[] = {
+        {5, 1, 0, nullptr},
+        {4, 1, 0, nullptr},
+        {6, 1, 0, nullptr},
+        {12, 1, 0, nullptr},
+        {5, 0, ERROR_PRIVILEGE_NOT_HELD, "1314"},
+        {4, 0, ERROR_SUCCESS, ""}, // a refusal without an error code still explains itself
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.flags);
+        ASSERT_FALSE(shutdownPrivilege(false, true));
         requests.clear();
+        answer = row.answer;
+        refusal = row.refusal;
         std::string reason = "stale";
-
-        EXPECT_EQ(RequestExitWindows(flags, reason, recordExitWindows), 1);
-
-        ASSERT_EQ(requests.size(), 1u);
-        EXPECT_EQ(requests[0].flags, static_cast<std::uint32_t>(flags));
-        EXPECT_EQ(requests[0].reserved, 0u);
-        EXPECT_TRUE(requests[0].privilegeEnabled);
-        EXPECT_EQ(reason, "");
+        EXPECT_EQ(RequestExitWindows(row.flags, reason, recordExitWindows), row.answer);
+        EXPECT_EQ(requests, std::vector<std::string>{std::to_string(row.flags) + " 0 on"});
+        if (row.reasonHolds == nullptr) {
+            EXPECT_EQ(reason, "");
+        } else {
+            EXPECT_NE(reason, "");
+            EXPECT_NE(reason, "stale");
+            EXPECT_NE(reason.find(row.reasonHolds), std::string::npos) << reason;
+        }
     }
-}
-
-TEST_F(ExitWindows, PrivilegeStepEnablesShutdownInTheProcessToken)
-{
-    disableShutdownPrivilege();
-    ASSERT_FALSE(shutdownPrivilegeEnabled());
-    EnableShutdownPrivilege();
-    EXPECT_TRUE(shutdownPrivilegeEnabled());
-    // Again with the privilege already on: no harm done.
-    EnableShutdownPrivilege();
-    EXPECT_TRUE(shutdownPrivilegeEnabled());
-}
-
-TEST_F(ExitWindows, RefusedRequestComesWithTheSystemsReason)
-{
-    answer = 0;
-    refusal = ERROR_PRIVILEGE_NOT_HELD;
-    std::string reason;
-    EXPECT_EQ(RequestExitWindows(5, reason, recordExitWindows), 0);
-    EXPECT_NE(reason, "");
-    EXPECT_NE(reason.find("1314"), std::string::npos) << reason;
-
-    // A refusal without an error code still explains itself.
-    refusal = ERROR_SUCCESS;
-    reason.clear();
-    EXPECT_EQ(RequestExitWindows(4, reason, recordExitWindows), 0);
-    EXPECT_NE(reason, "");
-
-    answer = 1;
-    EXPECT_EQ(RequestExitWindows(6, reason, recordExitWindows), 1);
-    EXPECT_EQ(reason, "");
-    EXPECT_EQ(requests.size(), 3u);
 }

@@ -1,61 +1,53 @@
 #include "execution/win32/playsound.h"
 
-#include <chrono>
-#include <cstdint>
-#include <cstdio>
+#include <fstream>
 #include <gtest/gtest.h>
-#include <vector>
+#include <iterator>
+#include <windows.h>
 
 namespace {
 
-// A 0.2 s PCM clip: 8-bit mono at 11,025 samples per second.
-void writeClip(const char* name)
+std::string contents(const char* name)
 {
-    const std::uint32_t samples = 2205;
-    std::vector<unsigned char> wave;
-    const auto text = [&](const char* four) { wave.insert(wave.end(), four, four + 4); };
-    const auto number = [&](std::uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i)
-            wave.push_back(static_cast<unsigned char>(value >> (8 * i)));
-    };
-    text("RIFF");
-    number(36 + samples, 4);
-    text("WAVE");
-    text("fmt ");
-    number(16, 4);
-    number(1, 2);
-    number(1, 2);
-    number(11025, 4);
-    number(11025, 4);
-    number(1, 2);
-    number(8, 2);
-    text("data");
-    number(samples, 4);
-    for (std::uint32_t i = 0; i < samples; ++i)
-        wave.push_back((i / 12) % 2 == 0 ? 0x40 : 0xC0);
-    std::FILE* file = std::fopen(name, "wb");
-    ASSERT_NE(file, nullptr);
-    std::fwrite(wave.data(), 1, wave.size(), file);
-    std::fclose(file);
+    std::ifstream file(name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
 }
 
-template <typename Call> std::chrono::milliseconds timeOf(Call call)
+void put(const char* name, const std::string& bytes)
 {
-    const auto start = std::chrono::steady_clock::now();
-    call();
-    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+    std::ofstream(name, std::ios::binary) << bytes;
 }
 
 } // namespace
 
-// Wine has no sound output here; what can be seen is that playing never waits for the clip.
-TEST(PlaySoundFile, ReturnsAtOnceWhetherOrNotTheFileCanBePlayed)
+// What lies at "warning.wav" before the clip is written there: the clip replaces it, and a
+// file that a link at that name points to keeps its contents.
+TEST(WriteSoundFile, ReplacesWhatLiesAtTheNameAndNeverWritesThroughALink)
 {
-    EXPECT_LT(timeOf([] { PlaySoundFile("C:\\no such folder\\warning.wav"); }).count(), 2000);
+    const std::string clip(13074, '\x80');
+    struct Case {
+        const char* what;
+        bool (*prepare)();
+    };
+    const Case cases[] = {
+        {"nothing", [] { return true; }},
+        {"a longer file", [] { return put("warning.wav", std::string(20000, 'x')), true; }},
+        {"a symbolic link", [] { return CreateSymbolicLinkA("warning.wav", "target.txt", 0) != FALSE; }},
+        {"a hard link", [] { return CreateHardLinkA("warning.wav", "target.txt", nullptr) != FALSE; }},
+    };
+    for (const Case& c : cases) {
+        DeleteFileA("warning.wav");
+        put("target.txt", "the user's own file");
+        ASSERT_TRUE(c.prepare()) << c.what << ": " << GetLastError();
+        EXPECT_TRUE(WriteSoundFile("warning.wav", clip)) << c.what;
+        EXPECT_TRUE(contents("warning.wav") == clip) << c.what;
+        EXPECT_EQ(contents("target.txt"), "the user's own file") << c.what;
+    }
+    DeleteFileA("warning.wav");
+    DeleteFileA("target.txt");
+}
 
-    writeClip("lullwick-test-clip.wav");
-    EXPECT_LT(timeOf([] { PlaySoundFile("lullwick-test-clip.wav"); }).count(), 2000);
-    // A second play while the first may still run restarts it, again without waiting.
-    EXPECT_LT(timeOf([] { PlaySoundFile("lullwick-test-clip.wav"); }).count(), 2000);
-    std::remove("lullwick-test-clip.wav");
+TEST(WriteSoundFile, AFolderThatCannotBeWrittenLeavesNothingBehind)
+{
+    EXPECT_FALSE(WriteSoundFile("C:\\no such folder\\warning.wav", "clip"));
 }

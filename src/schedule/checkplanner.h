@@ -1,0 +1,47 @@
+#pragma once
+
+#include "desktop/clockchange.h"
+#include "desktop/waketimer.h"
+
+#include <QDateTime>
+#include <QObject>
+#include <memory>
+#include <optional>
+
+class ScheduleList;
+
+// When the schedule check ticks. While started, it sleeps until the start of the next second
+// in which an enabled entry's time of day falls (as a real local time, so daylight-saving
+// changes count; at most a minute ahead), ticks every 100 ms through such a second, and plans
+// again at once when the schedule changes, when it is started, when the system clock is set
+// and when the computer wakes from sleep. With each plan it names the next event.
+class CheckPlanner : public QObject {
+    Q_OBJECT
+
+public:
+    explicit CheckPlanner(const ScheduleList& schedule, QObject* parent = nullptr);
+    ~CheckPlanner() override;
+
+    void start();
+    void stop();
+    bool isStarted() const { return m_started; }
+    // "Next: Reboot at 07:30:00 PM", "Nothing scheduled" or "Scheduler stopped".
+    QString status() const { return m_status; }
+
+signals:
+    // A tick of the schedule check is due now.
+    void tickDue();
+    void statusChanged(const QString& status);
+
+private:
+    void plan();
+    // From `now` to the next tick; nothing when no entry is enabled.
+    std::optional<qint64> msecsToNextTick(const QDateTime& now) const;
+    void setStatus(const QString& status);
+
+    const ScheduleList& m_schedule;
+    std::unique_ptr<WakeTimer> m_timer;
+    ClockChangeWatcher m_clockChange;
+    bool m_started = false;
+    QString m_status;
+};

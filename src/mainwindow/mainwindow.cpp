@@ -274,8 +274,10 @@ bool MainWindow::startUp()
     m_aboutLabel->setText(AboutText);
     // Told while the scheduler already runs; the box does not hold it up.
     const QString storeProblem =
-        m_loadError.isEmpty() ? scheduleWriteProblem(Paths::settingsFile())
-                              : tr("%1\nLullwick will not write over it while it runs.").arg(m_loadError);
+        m_loadError.isEmpty()
+            ? scheduleWriteProblem(Paths::settingsFile())
+            : tr("%1\n\nLullwick will not write over it while it runs, so changes made now are not saved.")
+                  .arg(m_loadError);
     if (!storeProblem.isEmpty())
         showMessage(this, storeProblem);
     return true;
@@ -312,7 +314,7 @@ bool MainWindow::refusesClose(UnloadMode mode)
 
 void MainWindow::unload()
 {
-    // Nothing may hold up a session that is ending; Exit has already reported a failed save.
+    // Nothing may hold up a session that is ending; Exit has already asked about a failed save.
     saveQuietly();
     RemoveTrayIcon();
 }
@@ -459,7 +461,7 @@ void MainWindow::exitProgram()
         applyStartup(checkValue(m_startAtLoginBox) == 1);
     const QString error = saveQuietly();
     if (!error.isEmpty() && !askQuestion(this, tr("%1\n\nExit without saving the schedule?").arg(error),
-                                         tr("Exit Without Saving"), tr("Stay")))
+                                         tr("&Exit Without Saving"), tr("&Stay")))
         return;
     RemoveTrayIcon();
     m_unloading = true;

@@ -1,4 +1,4 @@
-// The countdown's notification as the desktop's notification service sees it: run through
+// The countdown as the desktop's notification service and screen readers see it: run through
 // fake-notifications.sh (a python-dbusmock notification service on a private session bus).
 #include "desktop/desktopnotification.h"
 #include "execution/warningwindow.h"
@@ -89,7 +89,12 @@ TEST(DesktopNotification, CountsDownBesideTheWarningAndItsAbortActsAsTheButton)
                               power, sound, *notification);
         warning.show();
         callsWhenThere(1);
+        QStringList heard{warning.accessibleDescription()};
         warning.countDown();
+        heard << warning.accessibleDescription();
+        EXPECT_EQ(heard, (QStringList{"Computer is Going to Reboot: 3 seconds left",
+                                      "Computer is Going to Reboot: 2 seconds left"}))
+            << "what screen readers read";
         QList<Call> seen = callsWhenThere(2);
         for (const Call& call : seen) {
             ASSERT_EQ(call.method, QStringLiteral("Notify"));

@@ -110,38 +110,3 @@ TEST_F(WarningWindowTest, TextsKeepTheirContrastInADarkTheme)
             << dark;
     }
 }
-
-// Screen readers read the event and the time left from the window's description; the desktop's
-// notification counts down beside the window, offers Abort only when the button can, and is
-// closed when the countdown is aborted or runs out. Its Abort acts as the button.
-TEST_F(WarningWindowTest, TimeLeftReachesScreenReadersAndTheNotification)
-{
-    struct Row {
-        bool abort;
-        QStringList shown;
-    };
-    const QString event = QStringLiteral("Computer is Going to Logoff");
-    const Row rows[] = {
-        {true, {event + "|2 seconds left|abort", event + "|1 second left|abort", "closed"}},
-        {false, {event + "|2 seconds left", event + "|1 second left", event + "|0 seconds left", "closed"}},
-    };
-    for (const Row& row : rows) {
-        host.mainShown = 0;
-        host.count = QStringLiteral("3");
-        host.abort = row.abort;
-        notification.shown.clear();
-        power.requests.clear();
-        const auto w = open(QStringLiteral("Logoff"));
-        QStringList heard{w->accessibleDescription()};
-        w->countDown();
-        heard << w->accessibleDescription();
-        emit notification.abortInvoked();
-        for (int i = 0; i < 5 && w->isVisible(); ++i)
-            w->countDown();
-        EXPECT_EQ(notification.shown, row.shown) << row.abort;
-        EXPECT_EQ(heard, (QStringList{event + ": 2 seconds left", event + ": 1 second left"}));
-        EXPECT_EQ(power.requests.size(), row.abort ? 0u : 1u) << row.abort;
-        EXPECT_EQ(host.mainShown, row.abort ? 1 : 0);
-        EXPECT_EQ(host.checking, row.abort);
-    }
-}

@@ -21,7 +21,6 @@ pids=()
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     [[ -n ${FAKE_LOGIND_DIR:-} ]] && "$support/fake-logind.sh" stop "$FAKE_LOGIND_DIR" || true
-    [[ -n ${PULSE_SERVER:-} ]] && pactl exit 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -66,9 +65,10 @@ export DBUS_SYSTEM_BUS_ADDRESS FAKE_LOGIND_DIR
 # A sound server of this test's own, playing into a null sink.
 export PULSE_SERVER=unix:$work/pulse/socket
 mkdir -p "$work/pulse"
-XDG_RUNTIME_DIR=$work/pulse HOME=$work/pulse pulseaudio -n --daemonize=yes --exit-idle-time=-1 \
+XDG_RUNTIME_DIR=$work/pulse HOME=$work/pulse pulseaudio -n --daemonize=no --exit-idle-time=-1 \
     --log-target="file:$work/pulse/log" -L "module-native-protocol-unix socket=$work/pulse/socket auth-anonymous=1" \
-    -L module-null-sink 2>/dev/null || fail "pulseaudio did not start"
+    -L module-null-sink 2>/dev/null &
+pids+=($!)
 wait_for 10 pactl info >/dev/null 2>&1 || fail "pulseaudio does not answer: $(cat "$work/pulse/log")"
 playing() { [[ -n $(pactl list short sink-inputs) ]]; }
 multimedia_loaded() { grep -q libQt6Multimedia "/proc/$app/maps"; }

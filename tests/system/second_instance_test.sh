@@ -44,9 +44,9 @@ start() { # RUNTIME_FOLDER; sets $started
     pids+=("$started")
 }
 
-for row in "same TERM" "other HUP"; do
+for row in "first TERM" "second HUP"; do
     read -r runtime signal <<<"$row"
-    echo "second start with the $runtime runtime folder, ended by SIG$signal"
+    echo "second start with the $runtime start's runtime folder, ended by SIG$signal"
     cp "$work/stored" "$store"
     start "$work/runtime-first"
     first=$started

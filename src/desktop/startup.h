@@ -17,3 +17,7 @@ public:
 
 // The platform's registration: an XDG autostart entry on Linux, the Run value on Windows.
 std::unique_ptr<StartupRegistration> createStartupRegistration();
+
+// The caption of the check box that asks for start at login, with its mnemonic, as this
+// platform names the moment.
+extern const char* const StartAtLoginCaption;

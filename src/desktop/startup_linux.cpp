@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QFile>
 
+const char* const StartAtLoginCaption = QT_TRANSLATE_NOOP("MainWindow", "&Load on Startup");
+
 namespace {
 
 // One Exec argument, always quoted, as the Desktop Entry format asks: inside the quotes ", `,

@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QDir>
 
+const char* const StartAtLoginCaption = QT_TRANSLATE_NOOP("MainWindow", "&Load on Windows Startup");
+
 namespace {
 
 // The Run value in the Windows registry; the work and its error messages are the registry

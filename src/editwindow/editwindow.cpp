@@ -42,13 +42,14 @@ EditWindow::EditWindow(ScheduleList& schedule, int position, QWidget* parent)
     tahoma.setPointSizeF(8.25);
     setFont(tahoma);
     // The classic layout, widened where its text would be cut off in a wider font than
-    // Tahoma: some labels, the event and frequency pick-lists, and with them the frame and
-    // the window by 165 twips. The number pick-lists lose the 15 twips by which they overlapped.
-    setFixedSize(twips(0, 0, 5055, 2880).size());
+    // Tahoma (some labels, the event and frequency pick-lists), and by a column on the right
+    // for the day of the week of a "Weekly" entry. The number pick-lists lose the 15 twips by
+    // which they overlapped.
+    setFixedSize(twips(0, 0, 6510, 2880).size());
 
     auto* frame = new QGroupBox(tr("Edit Settings"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setGeometry(twips(338, 353, 4380, 2175));
+    frame->setGeometry(twips(338, 353, 5835, 2175));
 
     QFont bold = tahoma;
     bold.setBold(true);
@@ -73,21 +74,24 @@ EditWindow::EditWindow(ScheduleList& schedule, int position, QWidget* parent)
     m_statusBox = combo("CmbStatus", twips(360, 1200, 1215, 315));
     m_eventBox = combo("CmbEvent", twips(1590, 1200, 1335, 315));
     m_frequencyBox = combo("CmbFrequency", twips(2940, 1200, 1335, 315));
-    label("Label2", tr("Hour"), twips(360, 240, 555, 195), m_hourBox);
-    label("Label3", tr("Minute"), twips(1200, 240, 675, 195), m_minuteBox);
-    label("Label1", tr("Seconds"), twips(2040, 240, 795, 195), m_secondBox);
-    label("Label5", tr("AM/PM"), twips(3000, 240, 675, 195), m_meridiemBox);
-    label("Label6", tr("Status"), twips(360, 960, 630, 195), m_statusBox);
-    label("Label8", tr("Event"), twips(1470, 960, 555, 195), m_eventBox);
-    label("Label7", tr("Frequency"), twips(2940, 960, 990, 195), m_frequencyBox);
+    m_weekdayBox = combo("CmbWeekday", twips(4290, 1200, 1440, 315));
+    // Each label carries its selector's mnemonic, the same letter as on the main window.
+    label("Label2", tr("&Hour"), twips(360, 240, 555, 195), m_hourBox);
+    label("Label3", tr("&Minute"), twips(1200, 240, 675, 195), m_minuteBox);
+    label("Label1", tr("Seco&nds"), twips(2040, 240, 795, 195), m_secondBox);
+    label("Label5", tr("AM/&PM"), twips(3000, 240, 675, 195), m_meridiemBox);
+    label("Label6", tr("&Status"), twips(360, 960, 630, 195), m_statusBox);
+    label("Label8", tr("E&vent"), twips(1470, 960, 555, 195), m_eventBox);
+    label("Label7", tr("Fre&quency"), twips(2940, 960, 990, 195), m_frequencyBox);
+    label("LabelWeekday", tr("Da&y"), twips(4290, 960, 990, 195), m_weekdayBox);
 
-    m_saveButton = new QPushButton(tr("Save"), frame);
+    m_saveButton = new QPushButton(tr("S&ave"), frame);
     m_saveButton->setObjectName(QStringLiteral("Command1"));
-    m_saveButton->setGeometry(twips(840, 1680, 1095, 375));
+    m_saveButton->setGeometry(twips(1590, 1680, 1095, 375));
     m_saveButton->setDefault(true);
-    m_cancelButton = new QPushButton(tr("Cancel"), frame);
+    m_cancelButton = new QPushButton(tr("&Cancel"), frame);
     m_cancelButton->setObjectName(QStringLiteral("Command2"));
-    m_cancelButton->setGeometry(twips(2400, 1680, 1095, 375));
+    m_cancelButton->setGeometry(twips(3150, 1680, 1095, 375));
     // A focused button takes Enter itself, so Enter right after opening cancels; with a
     // selector focused Enter goes to the default button, Save.
     m_saveButton->setAutoDefault(true);
@@ -95,14 +99,11 @@ EditWindow::EditWindow(ScheduleList& schedule, int position, QWidget* parent)
     connect(m_saveButton, &QPushButton::clicked, this, &EditWindow::save);
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    QWidget::setTabOrder(m_cancelButton, m_saveButton);
-    QWidget::setTabOrder(m_saveButton, m_hourBox);
-    QWidget::setTabOrder(m_hourBox, m_minuteBox);
-    QWidget::setTabOrder(m_minuteBox, m_meridiemBox);
-    QWidget::setTabOrder(m_meridiemBox, m_statusBox);
-    QWidget::setTabOrder(m_statusBox, m_frequencyBox);
-    QWidget::setTabOrder(m_frequencyBox, m_eventBox);
-    QWidget::setTabOrder(m_eventBox, m_secondBox);
+    // The tab order follows the rows, left to right, then the buttons.
+    QWidget* const order[] = {m_hourBox,  m_minuteBox,    m_secondBox,  m_meridiemBox, m_statusBox,
+                              m_eventBox, m_frequencyBox, m_weekdayBox, m_saveButton,  m_cancelButton};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 
     preset();
     m_cancelButton->setFocus();
@@ -110,9 +111,8 @@ EditWindow::EditWindow(ScheduleList& schedule, int position, QWidget* parent)
 
 void EditWindow::preset()
 {
-    const ScheduleSelectors selectors{m_hourBox,   m_minuteBox,    m_secondBox, m_meridiemBox,
-                                      m_statusBox, m_frequencyBox, m_eventBox};
-    selectors.fill(-1);
+    const ScheduleSelectors selectors = this->selectors();
+    selectors.fill(-1, Clock::now().date());
     m_hourBox->setCurrentIndex(0);
     m_minuteBox->setCurrentIndex(0);
     m_secondBox->setCurrentIndex(0);
@@ -136,6 +136,8 @@ void EditWindow::preset()
             m_frequencyBox->findText(entry.Frequency, Qt::MatchExactly | Qt::MatchCaseSensitive));
         m_eventBox->setCurrentIndex(
             m_eventBox->findText(entry.Event, Qt::MatchExactly | Qt::MatchCaseSensitive));
+        if (m_schedule.recordDate(position).isValid())
+            selectors.showWeekdayOf(m_schedule.recordDate(position));
     }
     m_saveButton->setEnabled(false);
 }
@@ -149,11 +151,15 @@ void EditWindow::save()
         return;
     }
     const int position = m_entry.row();
-    const ScheduleSelectors selectors{m_hourBox,   m_minuteBox,    m_secondBox, m_meridiemBox,
-                                      m_statusBox, m_frequencyBox, m_eventBox};
-    m_schedule.append(selectors.entry(Clock::now().date()));
+    m_schedule.append(selectors().entry(Clock::now().date()));
     m_schedule.removeAt(position);
     accept();
+}
+
+ScheduleSelectors EditWindow::selectors() const
+{
+    return {m_hourBox,   m_minuteBox,    m_secondBox,  m_meridiemBox,
+            m_statusBox, m_frequencyBox, m_weekdayBox, m_eventBox};
 }
 
 bool EditWindow::eventFilter(QObject* watched, QEvent* event)

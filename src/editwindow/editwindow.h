@@ -6,6 +6,7 @@
 class QComboBox;
 class QPushButton;
 class ScheduleList;
+struct ScheduleSelectors;
 
 // The Edit Window: changes one entry of the schedule, the one it was opened for. It follows
 // that entry while it is open, whatever else the schedule check adds or removes meanwhile.
@@ -28,6 +29,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    ScheduleSelectors selectors() const;
+
     ScheduleList& m_schedule;
     QPersistentModelIndex m_entry;
 
@@ -38,6 +41,7 @@ private:
     QComboBox* m_statusBox = nullptr;
     QComboBox* m_eventBox = nullptr;
     QComboBox* m_frequencyBox = nullptr;
+    QComboBox* m_weekdayBox = nullptr;
     QPushButton* m_saveButton = nullptr;
     QPushButton* m_cancelButton = nullptr;
 };

@@ -4,7 +4,13 @@
 
 #include <QComboBox>
 
-void ScheduleSelectors::fill(int shownIndex) const
+namespace {
+
+const QLatin1String Weekly("Weekly");
+
+} // namespace
+
+void ScheduleSelectors::fill(int shownIndex, const QDate& date) const
 {
     const auto fillOne = [shownIndex](QComboBox* combo, const QStringList& items) {
         combo->clear();
@@ -18,6 +24,20 @@ void ScheduleSelectors::fill(int shownIndex) const
     fillOne(status, Values::Statuses);
     fillOne(frequency, Values::Frequencies);
     fillOne(event, Values::Events);
+    weekday->clear();
+    for (int day = Qt::Monday; day <= Qt::Sunday; ++day)
+        weekday->addItem(weekdayName(day));
+    showWeekdayOf(date);
+    const auto followFrequency = [box = weekday](const QString& chosen) {
+        box->setEnabled(chosen == Weekly);
+    };
+    QObject::connect(frequency, &QComboBox::currentTextChanged, weekday, followFrequency);
+    followFrequency(frequency->currentText());
+}
+
+void ScheduleSelectors::showWeekdayOf(const QDate& date) const
+{
+    weekday->setCurrentIndex(date.isValid() ? date.dayOfWeek() - Qt::Monday : -1);
 }
 
 ScheduleEntry ScheduleSelectors::entry(const QDate& today) const
@@ -25,6 +45,9 @@ ScheduleEntry ScheduleSelectors::entry(const QDate& today) const
     const QString timeText = hour->currentText() + QLatin1Char(':') + minute->currentText() +
                              QLatin1Char(':') + second->currentText() + QLatin1Char(' ') +
                              meridiem->currentText();
-    return {makeRecordText(today, timeText), status->currentText(), frequency->currentText(),
+    const int day = weekday->currentIndex() + Qt::Monday;
+    const QDate date =
+        frequency->currentText() == Weekly && day >= Qt::Monday ? nextDateOnWeekday(today, day) : today;
+    return {makeRecordText(date, timeText), status->currentText(), frequency->currentText(),
             event->currentText()};
 }

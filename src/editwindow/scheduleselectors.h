@@ -6,8 +6,9 @@
 
 class QComboBox;
 
-// The seven pick-lists with which an entry is composed, on the main window's Schedule tab and
-// in the Edit Window.
+// The pick-lists with which an entry is composed, on the main window's Schedule tab and in
+// the Edit Window: its time, status, frequency and event, and the day of the week on which a
+// "Weekly" entry runs (available only while "Weekly" is chosen).
 struct ScheduleSelectors {
     QComboBox* hour;
     QComboBox* minute;
@@ -15,10 +16,15 @@ struct ScheduleSelectors {
     QComboBox* meridiem;
     QComboBox* status;
     QComboBox* frequency;
+    QComboBox* weekday;
     QComboBox* event;
 
-    // Fills each with its value set and shows the item at `shownIndex` (-1: none).
-    void fill(int shownIndex) const;
-    // The entry the selectors show, as made on `today`.
+    // Fills each with its value set and shows the item at `shownIndex` (-1: none); the day
+    // of the week shows the day of `date`. Call once per set of selectors.
+    void fill(int shownIndex, const QDate& date) const;
+    // Shows the day of the week of `date`.
+    void showWeekdayOf(const QDate& date) const;
+    // The entry the selectors show, as made on `today`: its record's date is today, or for
+    // a "Weekly" entry the first date from today on that falls on the chosen day.
     ScheduleEntry entry(const QDate& today) const;
 };

@@ -61,6 +61,10 @@ LogViewer::LogViewer(const QString& logPath, QWidget* parent)
     m_textBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_textBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_textBox->setTabChangesFocus(true);
+    // Nothing typed could be kept, so nothing can be typed; the caret still moves through the
+    // lines for screen readers and keyboard selection.
+    m_textBox->setReadOnly(true);
+    m_textBox->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     QPalette menuColour = m_textBox->palette();
     menuColour.setBrush(QPalette::Base, menuColour.brush(QPalette::Window));
     m_textBox->setPalette(menuColour);
@@ -92,20 +96,15 @@ QString LogViewer::load()
         bytes.remove(0, bytes.indexOf('\n') + 1);
 
     // Lines end at LF, a CR before it belongs to the line end, and a last line without an
-    // end is a line too.
-    //
-    // The text box spends most of its time per paragraph, which made a 10 MB log take
-    // seconds; so it gets lines in paragraphs of LinesPerParagraph, joined by line
-    // separators, which it shows as line breaks and copies out as LF.
-    constexpr int LinesPerParagraph = 32;
+    // end is a line too. Each line is a paragraph of its own, so that screen readers read
+    // plain line breaks.
     const QString text = decodeLog(bytes);
     QString shown;
     if (file.partial)
         shown = tr("(Only the end of the log is shown: the last %1 MB.)").arg(ShownBytes / (1024 * 1024)) +
-                QChar(QChar::LineSeparator);
+                QLatin1Char('\n');
     m_text.reserve(text.size() + text.size() / 16);
     shown.reserve(text.size());
-    int lineNumber = 0;
     qsizetype start = 0;
     while (start < text.size()) {
         qsizetype end = text.indexOf(QLatin1Char('\n'), start);
@@ -116,14 +115,14 @@ QString LogViewer::load()
             --end;
         const QStringView line = QStringView(text).sliced(start, end - start);
         m_text.append(line).append(QLatin1String("\r\n"));
-        ++lineNumber;
-        shown.append(line).append(lineNumber % LinesPerParagraph == 0 ? QChar(u'\n')
-                                                                      : QChar(QChar::LineSeparator));
+        shown.append(line).append(QLatin1Char('\n'));
         start = next;
     }
-    m_textBox->setUndoRedoEnabled(false);
     m_textBox->setPlainText(shown);
-    m_textBox->setUndoRedoEnabled(true);
+    // The newest event is the last line, before the empty one after the last line break: the
+    // viewer opens there.
+    m_textBox->moveCursor(QTextCursor::End);
+    m_textBox->moveCursor(QTextCursor::PreviousBlock);
     return {};
 }
 

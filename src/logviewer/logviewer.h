@@ -6,9 +6,9 @@
 class QPlainTextEdit;
 class QPushButton;
 
-// The log viewer: shows the event log as text, each line as the file holds it; of a log
-// larger than a few MB, the newest lines and a note that only the end is shown.
-// Typing into the text is allowed and discarded; the file is never written.
+// The log viewer: shows the event log as text, each line as the file holds it, read only and
+// opened at the newest line; of a log larger than a few MB, the newest lines and a note that
+// only the end is shown.
 class LogViewer : public QDialog {
     Q_OBJECT
 

@@ -54,6 +54,11 @@ void setCheckValue(QCheckBox* box, int value)
     box->setCheckState(value == 0 ? Qt::Unchecked : value == 1 ? Qt::Checked : Qt::PartiallyChecked);
 }
 
+// The classic window was 7245 twips wide; it is wider so that the selector row, with the day
+// of the week of "Weekly" entries, and the table's "Weekly (Wednesday)" fit in any font.
+constexpr int WindowWidth = 8910;
+constexpr int ExtraWidth = WindowWidth - 7245;
+
 const QString AboutText = QStringLiteral(
     "Shut down, power off, reboot or log off computer at scheduled time."
     "Warning sound and countdown during any scheduled Event. Log file to keep track of all the "
@@ -63,7 +68,7 @@ const QString AboutText = QStringLiteral(
 
 MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_services(services), m_instance(Paths::instanceLock())
+      m_services(services), m_instance(Paths::instanceLock()), m_showRequests(Paths::settingsFile())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(AppTitle));
@@ -71,17 +76,18 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     QFont tahoma(QStringLiteral("Tahoma"));
     tahoma.setPointSizeF(8);
     setFont(tahoma);
-    setFixedSize(px(7245), px(7050));
+    setFixedSize(px(WindowWidth), px(7050));
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
-    m_tabs->setGeometry(twips(120, 480, 6975, 6015));
+    m_tabs->setGeometry(twips(120, 480, 6975 + ExtraWidth, 6015));
     auto* misc = new QWidget;
     auto* scheduleTab = new QWidget;
     auto* about = new QWidget;
-    m_tabs->addTab(misc, tr("Misc Settings"));
-    m_tabs->addTab(scheduleTab, tr("Schedule"));
-    m_tabs->addTab(about, tr("About"));
+    // Every mnemonic of the window differs from the others, on whichever tab it is.
+    m_tabs->addTab(misc, tr("Misc Settin&gs"));
+    m_tabs->addTab(scheduleTab, tr("S&chedule"));
+    m_tabs->addTab(about, tr("Abou&t"));
     // Positions are given from the top of the tab control, the tab strip included.
     const int pageTop = m_tabs->tabBar()->sizeHint().height();
     buildMiscTab(misc, pageTop);
@@ -111,7 +117,7 @@ void MainWindow::buildScheduleTab(QWidget* page, int pageTop)
     m_table = new QTreeView(page);
     m_table->setObjectName(QStringLiteral("mainListview"));
     m_table->setAccessibleName(tr("Schedule"));
-    m_table->setGeometry(at(120, 450, 6735, 3495));
+    m_table->setGeometry(at(120, 450, 6735 + ExtraWidth, 3495));
     m_table->setModel(&m_schedule);
     m_table->setRootIsDecorated(false);
     m_table->setUniformRowHeights(true);
@@ -140,29 +146,32 @@ void MainWindow::buildScheduleTab(QWidget* page, int pageTop)
         QComboBox*& combo;
         const char* name;
         const char* caption;
-        int left;
         int width;
     };
-    // Wider than the classic layout's pick-lists so that "Disabled" and "WeekDays" fit
-    // in any font; same order, same row, same overall span.
+    // One row under the table, as wide as it, wide enough for the longest item of each in
+    // any font. Each label carries its selector's mnemonic and names it for screen readers.
     const Selector selectors[] = {
-        {m_hourBox, "cmbHour", QT_TR_NOOP("Hour"), 120, 705},
-        {m_minuteBox, "CmbMinute", QT_TR_NOOP("Minute"), 825, 705},
-        {m_secondBox, "CmbSecond", QT_TR_NOOP("Second"), 1530, 705},
-        {m_meridiemBox, "CmbAMPM", QT_TR_NOOP("AM/PM"), 2235, 705},
-        {m_statusBox, "CmbStatus", QT_TR_NOOP("Status"), 2940, 1215},
-        {m_frequencyBox, "CmbFrequency", QT_TR_NOOP("Frequency"), 4170, 1335},
-        {m_eventBox, "CmbEvent", QT_TR_NOOP("Event"), 5520, 1335},
+        {m_hourBox, "cmbHour", QT_TR_NOOP("&Hour"), 720},
+        {m_minuteBox, "CmbMinute", QT_TR_NOOP("&Minute"), 720},
+        {m_secondBox, "CmbSecond", QT_TR_NOOP("Seco&nd"), 720},
+        {m_meridiemBox, "CmbAMPM", QT_TR_NOOP("AM/&PM"), 765},
+        {m_statusBox, "CmbStatus", QT_TR_NOOP("&Status"), 1230},
+        {m_frequencyBox, "CmbFrequency", QT_TR_NOOP("Fre&quency"), 1395},
+        {m_weekdayBox, "CmbWeekday", QT_TR_NOOP("Da&y"), 1500},
+        {m_eventBox, "CmbEvent", QT_TR_NOOP("E&vent"), 1350},
     };
+    int left = 120;
     int labelNumber = 2;
     for (const Selector& s : selectors) {
         s.combo = new QComboBox(page);
         s.combo->setObjectName(QLatin1String(s.name));
-        s.combo->setGeometry(at(s.left, 4650, s.width, 330));
+        s.combo->setGeometry(at(left, 4650, s.width, 330));
         auto* label = new QLabel(tr(s.caption), page);
-        label->setObjectName(QStringLiteral("Label%1").arg(labelNumber++));
-        label->setGeometry(at(s.left, 4410, s.width, 225));
+        label->setObjectName(s.combo == m_weekdayBox ? QStringLiteral("LabelWeekday")
+                                                     : QStringLiteral("Label%1").arg(labelNumber++));
+        label->setGeometry(at(left, 4410, s.width, 225));
         label->setBuddy(s.combo);
+        left += s.width;
     }
 
     struct Button {
@@ -172,14 +181,14 @@ void MainWindow::buildScheduleTab(QWidget* page, int pageTop)
         void (MainWindow::*handler)();
     };
     const Button buttons[] = {
-        {m_addButton, "Command1", QT_TR_NOOP("Add"), &MainWindow::addEntry},
-        {m_editButton, "Command2", QT_TR_NOOP("Edit"), &MainWindow::editEntry},
-        {m_deleteButton, "Command3", QT_TR_NOOP("Delete"), &MainWindow::deleteEntry},
-        {m_startButton, "Startbtn", QT_TR_NOOP("Start"), &MainWindow::startScheduler},
-        {m_disableButton, "disablebtn", QT_TR_NOOP("Disable"), &MainWindow::disableScheduler},
-        {m_exitButton, "Command4", QT_TR_NOOP("Exit"), &MainWindow::exitProgram},
+        {m_addButton, "Command1", QT_TR_NOOP("&Add"), &MainWindow::addEntry},
+        {m_editButton, "Command2", QT_TR_NOOP("&Edit"), &MainWindow::editEntry},
+        {m_deleteButton, "Command3", QT_TR_NOOP("&Delete"), &MainWindow::deleteEntry},
+        {m_startButton, "Startbtn", QT_TR_NOOP("Sta&rt"), &MainWindow::startScheduler},
+        {m_disableButton, "disablebtn", QT_TR_NOOP("Disa&ble"), &MainWindow::disableScheduler},
+        {m_exitButton, "Command4", QT_TR_NOOP("E&xit"), &MainWindow::exitProgram},
     };
-    int left = 615;
+    left = 615 + ExtraWidth / 2;
     for (const Button& b : buttons) {
         b.button = new QPushButton(tr(b.caption), page);
         b.button->setObjectName(QLatin1String(b.name));
@@ -195,7 +204,11 @@ void MainWindow::buildMiscTab(QWidget* page, int pageTop)
 {
     auto* optionsFrame = new QGroupBox(page);
     optionsFrame->setObjectName(QStringLiteral("Frame1"));
-    optionsFrame->setGeometry(twips(200, 480, 6690, 5295).translated(0, -pageTop));
+    optionsFrame->setGeometry(twips(200, 480, 6690 + ExtraWidth, 5295).translated(0, -pageTop));
+    // The options keep their classic places, centred in the wider frame.
+    const auto at = [](int left, int top, int width, int height) {
+        return twips(left + ExtraWidth / 2, top, width, height);
+    };
 
     const auto checkBox = [optionsFrame](const char* name, const QString& caption, QRect geometry,
                                          bool checked) {
@@ -205,31 +218,30 @@ void MainWindow::buildMiscTab(QWidget* page, int pageTop)
         box->setChecked(checked);
         return box;
     };
-    m_abortBox = checkBox("AbortBtn", tr("Enable Abort Button"), twips(1920, 960, 2895, 495), true);
-    m_startAtLoginBox = checkBox("Check1", tr("Load on Windows Startup"), twips(1920, 1680, 2895, 495), true);
-    auto* countdownLabel = new QLabel(tr("Count Down Timer"), optionsFrame);
+    m_abortBox = checkBox("AbortBtn", tr("Enable Ab&ort Button"), at(1920, 960, 2895, 495), true);
+    m_startAtLoginBox = checkBox("Check1", tr(StartAtLoginCaption), at(1920, 1680, 2895, 495), true);
+    auto* countdownLabel = new QLabel(tr("Count Do&wn Timer"), optionsFrame);
     countdownLabel->setObjectName(QStringLiteral("Label9"));
-    countdownLabel->setGeometry(twips(1920, 2520, 1815, 285));
+    countdownLabel->setGeometry(at(1920, 2520, 1815, 285));
     m_countdownEdit = new QLineEdit(QStringLiteral("5"), optionsFrame);
     m_countdownEdit->setObjectName(QStringLiteral("CountTimer"));
     m_countdownEdit->setMaxLength(3);
-    m_countdownEdit->setGeometry(twips(4440, 2505, 495, 315));
+    m_countdownEdit->setGeometry(at(4440, 2505, 495, 315));
     m_countdownEdit->installEventFilter(this);
     countdownLabel->setBuddy(m_countdownEdit);
-    m_soundBox = checkBox("EventSound", tr("Enable Sound on Event"), twips(1920, 3000, 2895, 375), false);
-    m_logBox = checkBox("LogFile", tr("Log File"), twips(1920, 3600, 2895, 285), true);
-    m_viewLogButton = new QPushButton(tr("View"), optionsFrame);
+    m_soundBox = checkBox("EventSound", tr("Enable So&und on Event"), at(1920, 3000, 2895, 375), false);
+    m_logBox = checkBox("LogFile", tr("Log &File"), at(1920, 3600, 2895, 285), true);
+    m_viewLogButton = new QPushButton(tr("V&iew"), optionsFrame);
     m_viewLogButton->setObjectName(QStringLiteral("VlogFile"));
-    m_viewLogButton->setGeometry(twips(4920, 3540, 855, 375));
-    m_startMinimizedBox =
-        checkBox("StartMin", tr("Minimize on Startup"), twips(1920, 4080, 2895, 285), false);
+    m_viewLogButton->setGeometry(at(4920, 3540, 855, 375));
+    m_startMinimizedBox = checkBox("StartMin", tr("Minimi&ze on Startup"), at(1920, 4080, 2895, 285), false);
 
     // Thin lines between the options.
     for (int top : {1560, 2340, 2910, 3465, 4000}) {
         auto* line = new QFrame(optionsFrame);
         line->setFrameShape(QFrame::HLine);
         line->setFrameShadow(QFrame::Sunken);
-        line->setGeometry(twips(1800, top, 4200, 30));
+        line->setGeometry(at(1800, top, 4200, 30));
     }
 
     connect(m_startAtLoginBox, &QCheckBox::stateChanged, this, &MainWindow::startAtLoginChanged);
@@ -241,10 +253,10 @@ void MainWindow::buildAboutTab(QWidget* page, int pageTop)
 {
     auto* aboutFrame = new QGroupBox(page);
     aboutFrame->setObjectName(QStringLiteral("Frame2"));
-    aboutFrame->setGeometry(twips(200, 480, 6690, 5295).translated(0, -pageTop));
+    aboutFrame->setGeometry(twips(200, 480, 6690 + ExtraWidth, 5295).translated(0, -pageTop));
     m_versionLabel = new QLabel(tr("Lullwick v1.0"), aboutFrame);
     m_versionLabel->setObjectName(QStringLiteral("Label1"));
-    m_versionLabel->setGeometry(twips(2085, 360, 3075, 285));
+    m_versionLabel->setGeometry(twips(2085 + ExtraWidth / 2, 360, 3075, 285));
     m_versionLabel->setAlignment(Qt::AlignCenter);
     QFont bold = m_versionLabel->font();
     bold.setBold(true);
@@ -254,19 +266,22 @@ void MainWindow::buildAboutTab(QWidget* page, int pageTop)
     m_aboutLabel->setObjectName(QStringLiteral("Label11"));
     m_aboutLabel->setWordWrap(true);
     m_aboutLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_aboutLabel->setGeometry(twips(360, 840, 6240, 3000));
+    m_aboutLabel->setGeometry(twips(360, 840, 6240 + ExtraWidth, 3000));
 }
 
 bool MainWindow::startUp()
 {
     if (!m_instance.tryAcquire()) {
         showMessage(nullptr, tr("Program Already Running"));
+        m_showRequests.askToShow();
         return false;
     }
+    m_showRequests.listen();
+    connect(&m_showRequests, &ShowRequestChannel::showRequested, this, &MainWindow::bringToFront);
     m_sessionEnd = std::make_unique<SessionEndWatcher>();
     connect(m_sessionEnd.get(), &SessionEndWatcher::saveRequested, this, &MainWindow::saveQuietly);
     connect(m_sessionEnd.get(), &SessionEndWatcher::sessionEnding, this, &MainWindow::onSessionEnding);
-    selectors().fill(0);
+    selectors().fill(0, Clock::now().date());
     setSchedulerButtons(true);
     AddTrayIcon();
     LoadSettings();
@@ -285,7 +300,8 @@ bool MainWindow::startUp()
 
 ScheduleSelectors MainWindow::selectors() const
 {
-    return {m_hourBox, m_minuteBox, m_secondBox, m_meridiemBox, m_statusBox, m_frequencyBox, m_eventBox};
+    return {m_hourBox,   m_minuteBox,    m_secondBox,  m_meridiemBox,
+            m_statusBox, m_frequencyBox, m_weekdayBox, m_eventBox};
 }
 
 void MainWindow::showAtStart()
@@ -377,6 +393,13 @@ void MainWindow::showFromTray()
 {
     if (!isVisible() || isMinimized())
         showNormal();
+}
+
+void MainWindow::bringToFront()
+{
+    showFromTray();
+    raise();
+    activateWindow();
 }
 
 void MainWindow::setSchedulerButtons(bool started)

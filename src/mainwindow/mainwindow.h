@@ -2,6 +2,7 @@
 
 #include "desktop/appicons.h"
 #include "desktop/sessionend.h"
+#include "desktop/showrequest.h"
 #include "desktop/singleinstance.h"
 #include "execution/warningwindow.h"
 #include "schedule/checkplanner.h"
@@ -109,6 +110,8 @@ private:
     // Hides the window where a tray icon can bring it back; minimises it where none can.
     void hideToTray();
     void showFromTray();
+    // A second start asked for the window: shown, in front, active.
+    void bringToFront();
     void applyStartup(bool enabled);
     int selectedPosition() const;
     void selectRow(int position);
@@ -120,6 +123,7 @@ private:
 
     MainWindowServices m_services;
     SingleInstance m_instance;
+    ShowRequestChannel m_showRequests;
     ScheduleList m_schedule;
     DueEvent m_dueEvent;
     CheckPlanner m_planner{m_schedule, this};
@@ -140,6 +144,7 @@ private:
     QComboBox* m_meridiemBox = nullptr;
     QComboBox* m_statusBox = nullptr;
     QComboBox* m_frequencyBox = nullptr;
+    QComboBox* m_weekdayBox = nullptr;
     QComboBox* m_eventBox = nullptr;
     QPushButton* m_addButton = nullptr;
     QPushButton* m_editButton = nullptr;

@@ -110,6 +110,11 @@ QVariant ScheduleList::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || role != Qt::DisplayRole || index.row() >= count())
         return {};
+    const Row& row = m_rows.at(index.row());
+    // The table names the day of a "Weekly" entry, which the store keeps as its record's date.
+    if (index.column() == FrequencyColumn && row.entry.Frequency == QLatin1String("Weekly") &&
+        row.date.isValid())
+        return tr("%1 (%2)").arg(row.entry.Frequency, weekdayName(row.date.dayOfWeek()));
     return cell(index.row(), static_cast<Column>(index.column()));
 }
 

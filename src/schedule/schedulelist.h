@@ -30,8 +30,9 @@ public:
 
     ScheduleEntry entry(int position) const { return m_rows.at(position).entry; }
     QString record(int position) const { return m_rows.at(position).entry.SetTime; }
-    // The table's text of a cell: the time text for TimeColumn (empty when the record cannot
-    // be read), the entry's field otherwise.
+    // The text of a cell: the time text for TimeColumn (empty when the record cannot be read),
+    // the entry's field otherwise. The table shows the same, except that a "Weekly" entry's
+    // frequency names its day: "Weekly (Friday)".
     QString cell(int position, Column column) const;
 
     // The entry's time of day in seconds since midnight, or nothing for an unreadable record.

@@ -1,5 +1,7 @@
 #include "timetext.h"
 
+#include <QLocale>
+
 namespace {
 
 QString twoDigits(int n)
@@ -145,4 +147,14 @@ std::optional<RecordMoment> parseRecordText(QStringView record)
     if ((!date && !seconds) || !in.atEnd())
         return std::nullopt;
     return RecordMoment{date.value_or(QDate(1899, 12, 30)), seconds.value_or(0)};
+}
+
+QDate nextDateOnWeekday(const QDate& from, int dayOfWeek)
+{
+    return from.addDays((dayOfWeek - from.dayOfWeek() + 7) % 7);
+}
+
+QString weekdayName(int dayOfWeek)
+{
+    return QLocale::c().dayName(dayOfWeek, QLocale::LongFormat);
 }

@@ -24,3 +24,12 @@ struct RecordMoment {
 // time alone (on 12/30/1899, as older stores hold such records), single-digit fields,
 // lower-case am/pm and a 24-hour time without am/pm. Anything else gives nothing.
 std::optional<RecordMoment> parseRecordText(QStringView record);
+
+// Days of the week are numbered as Qt numbers them: 1 Monday to 7 Sunday.
+
+// The first date from `from` on, `from` itself included, that falls on `dayOfWeek`.
+QDate nextDateOnWeekday(const QDate& from, int dayOfWeek);
+
+// The name of a day of the week as the program shows it, in English like the rest of its
+// texts whatever the user's locale (the day tests compare numbers, never names).
+QString weekdayName(int dayOfWeek);

@@ -124,7 +124,7 @@ TEST_F(EditWindowTest, LooksAsDesignedWithNothingClippedAndEveryControlNamed)
     EXPECT_TRUE(edit([&](QWidget* window) {
         EXPECT_NE(qobject_cast<EditWindow*>(window), nullptr);
         EXPECT_EQ(window->windowTitle(), QStringLiteral("Edit Window"));
-        EXPECT_EQ(window->size(), QSize(337, 192));
+        EXPECT_EQ(window->size(), QSize(434, 192));
         EXPECT_EQ(window->parentWidget(), form.get()) << "owned by the main window, so not in the taskbar";
         EXPECT_FALSE(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
         const QPoint offCentre = window->geometry().center() - form->geometry().center();
@@ -139,6 +139,7 @@ TEST_F(EditWindowTest, LooksAsDesignedWithNothingClippedAndEveryControlNamed)
             {"CmbAMPM", Values::Meridiems},
             {"CmbStatus", Values::Statuses},
             {"CmbFrequency", Values::Frequencies},
+            {"CmbWeekday", {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"}},
             {"CmbEvent", Values::Events}};
         for (const auto& [name, items] : selectors) {
             QComboBox* c = combo(window, name);
@@ -151,19 +152,19 @@ TEST_F(EditWindowTest, LooksAsDesignedWithNothingClippedAndEveryControlNamed)
             EXPECT_EQ(offered, items) << name;
         }
         const std::pair<const char*, const char*> labels[] = {
-            {"Label2", "cmbHour"},     {"Label3", "CmbMinute"}, {"Label1", "CmbSecond"},
-            {"Label5", "CmbAMPM"},     {"Label6", "CmbStatus"}, {"Label8", "CmbEvent"},
-            {"Label7", "CmbFrequency"}};
+            {"Label2", "cmbHour"},      {"Label3", "CmbMinute"},       {"Label1", "CmbSecond"},
+            {"Label5", "CmbAMPM"},      {"Label6", "CmbStatus"},       {"Label8", "CmbEvent"},
+            {"Label7", "CmbFrequency"}, {"LabelWeekday", "CmbWeekday"}};
         for (const auto& [labelName, comboName] : labels) {
             QLabel* label = childOf<QLabel>(window, labelName);
             ASSERT_NE(label, nullptr);
             EXPECT_TRUE(label->font().bold()) << labelName;
             EXPECT_EQ(label->buddy(), combo(window, comboName)) << labelName;
         }
-        EXPECT_EQ(childOf<QLabel>(window, "Label1")->text(), QStringLiteral("Seconds"));
-        EXPECT_EQ(childOf<QLabel>(window, "Label7")->text(), QStringLiteral("Frequency"));
-        EXPECT_EQ(button(window, "Command1")->text(), QStringLiteral("Save"));
-        EXPECT_EQ(button(window, "Command2")->text(), QStringLiteral("Cancel"));
+        EXPECT_EQ(childOf<QLabel>(window, "Label1")->text(), QStringLiteral("Seco&nds"));
+        EXPECT_EQ(childOf<QLabel>(window, "Label7")->text(), QStringLiteral("Fre&quency"));
+        EXPECT_EQ(button(window, "Command1")->text(), QStringLiteral("S&ave"));
+        EXPECT_EQ(button(window, "Command2")->text(), QStringLiteral("&Cancel"));
 
         // Every caption and every selector's longest item fits, in the font the desktop gives.
         for (QWidget* widget : window->findChildren<QWidget*>()) {
@@ -198,7 +199,7 @@ TEST_F(EditWindowTest, LooksAsDesignedWithNothingClippedAndEveryControlNamed)
     }));
 }
 
-TEST_F(EditWindowTest, OpensWithCancelFocusedSaveDisabledAndTabsInTheClassicOrder)
+TEST_F(EditWindowTest, OpensWithCancelFocusedSaveDisabledAndTabsInTheVisualOrder)
 {
     fill({entry(QStringLiteral("07:05:09 PM"))});
     select(0);
@@ -212,9 +213,9 @@ TEST_F(EditWindowTest, OpensWithCancelFocusedSaveDisabledAndTabsInTheClassicOrde
             press(Qt::Key_Tab);
             order << focusName();
         }
-        EXPECT_EQ(order,
-                  (QStringList{"Command2", "cmbHour", "CmbMinute", "CmbAMPM", "CmbStatus", "CmbFrequency",
-                               "CmbEvent", "CmbSecond", "Command2", "Command1", "cmbHour"}));
+        // The day is passed over too: it is available only for a "Weekly" entry.
+        EXPECT_EQ(order, (QStringList{"Command2", "cmbHour", "CmbMinute", "CmbSecond", "CmbAMPM", "CmbStatus",
+                                      "CmbEvent", "CmbFrequency", "Command1", "Command2", "cmbHour"}));
         EXPECT_TRUE(button(window, "Command1")->isEnabled());
         EXPECT_TRUE(button(window, "Command1")->isDefault()) << "Enter from a selector saves";
         QTest::mouseClick(button(window, "Command2"), Qt::LeftButton);
@@ -294,24 +295,22 @@ TEST_F(EditWindowTest, SaveMovesTheEditedEntryToTheEndWithTodaysDate)
         press(Qt::Key_Tab); // to the hour
         press(Qt::Key_Down);
         press(Qt::Key_Tab); // minute
+        press(Qt::Key_Tab); // seconds
+        press(Qt::Key_Down);
         press(Qt::Key_Tab); // AM/PM
         press(Qt::Key_Down);
         press(Qt::Key_Tab); // status
         press(Qt::Key_Down);
-        press(Qt::Key_Tab); // frequency
-        press(Qt::Key_Up);
         press(Qt::Key_Tab); // event
         press(Qt::Key_End);
-        press(Qt::Key_Tab); // seconds
-        press(Qt::Key_Down);
+        press(Qt::Key_Tab); // frequency
+        press(Qt::Key_Up);
         QTest::mouseClick(button(window, "Command1"), Qt::LeftButton);
     }));
     const ScheduleEntry edited{QStringLiteral("12/7/2026 08:05:10 PM"), QStringLiteral("Disabled"),
                                QStringLiteral("WeekDays"), QStringLiteral("PowerOff")};
     EXPECT_EQ(entries(), (std::vector<ScheduleEntry>{second, third, edited}));
     EXPECT_EQ(schedule().cell(2, ScheduleList::TimeColumn), QStringLiteral("08:05:10 PM"));
-    EXPECT_EQ(schedule().recordDate(2), QDate(2026, 12, 7))
-        << "a Weekly entry now runs on the day it was saved";
     EXPECT_TRUE(env.messages.isEmpty());
 }
 
@@ -371,7 +370,7 @@ TEST_F(EditWindowTest, TabOnceThenEnterSavesUnchangedValuesWithTodaysDate)
     // Enter from a selector further along the tab order saves as well.
     select(0);
     EXPECT_TRUE(edit([&](QWidget*) {
-        for (int i = 0; i < 5; ++i)
+        for (int i = 0; i < 7; ++i)
             press(Qt::Key_Tab);
         EXPECT_EQ(focusName(), QStringLiteral("CmbFrequency"));
         press(Qt::Key_Down);
@@ -426,7 +425,7 @@ TEST_F(EditWindowTest, UnknownFrequencyOrEventIsSavedAsEmptyUnlessChosen)
     // Choosing one then stores it.
     select(0);
     EXPECT_TRUE(edit([&](QWidget* window) {
-        for (int i = 0; i < 5; ++i)
+        for (int i = 0; i < 7; ++i)
             press(Qt::Key_Tab);
         press(Qt::Key_Down);
         QTest::mouseClick(button(window, "Command1"), Qt::LeftButton);
@@ -538,4 +537,38 @@ TEST_F(EditWindowTest, AnUnreadableRecordOpensAtOneOClockAndSavesAReadableOne)
     ASSERT_EQ(schedule().count(), 1);
     EXPECT_EQ(schedule().entry(0).SetTime, QStringLiteral("12/7/2026 01:00:00 PM"));
     EXPECT_EQ(schedule().secondsOfDay(0), std::optional<int>(13 * 3600));
+}
+
+TEST_F(EditWindowTest, AWeeklyEntryKeepsTheDayChosenForItWhenSaved)
+{
+    // Today is Monday 12/7/2026; the entry was made for Fridays.
+    const ScheduleEntry friday{QStringLiteral("12/11/2026 07:00:00 PM"), QStringLiteral("Enabled"),
+                               QStringLiteral("Weekly"), QStringLiteral("Reboot")};
+    const struct {
+        const char* frequency;
+        const char* day;
+        bool dayAvailable;
+        QString savedRecord;
+    } cases[] = {
+        {"Weekly", "Friday", true, "12/11/2026 07:00:00 PM"}, // unchanged: still Fridays
+        {"Weekly", "Monday", true, "12/7/2026 07:00:00 PM"},  // today
+        {"Weekly", "Sunday", true, "12/13/2026 07:00:00 PM"}, // later this week
+        {"Daily", "Friday", false, "12/7/2026 07:00:00 PM"},  // the day is not used
+    };
+    for (const auto& c : cases) {
+        fill({friday});
+        select(0);
+        EXPECT_TRUE(edit([&](QWidget* window) {
+            QComboBox* day = combo(window, "CmbWeekday");
+            EXPECT_EQ(day->currentText(), QStringLiteral("Friday")) << "preset from the record's date";
+            combo(window, "CmbFrequency")->setCurrentText(QLatin1String(c.frequency));
+            EXPECT_EQ(day->isEnabled(), c.dayAvailable) << c.frequency;
+            day->setCurrentText(QLatin1String(c.day));
+            press(Qt::Key_Tab);
+            press(Qt::Key_Return);
+        })) << c.day;
+        ASSERT_EQ(schedule().count(), 1);
+        EXPECT_EQ(schedule().entry(0).SetTime, c.savedRecord) << c.frequency << " " << c.day;
+        EXPECT_EQ(schedule().entry(0).Frequency, QLatin1String(c.frequency));
+    }
 }

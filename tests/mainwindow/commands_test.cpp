@@ -86,6 +86,37 @@ TEST_F(CommandsTest, AddAppendsFromTheSelectorsAndDeleteRemovesTheSelectedEntry)
     EXPECT_EQ(env.messages, (QStringList{"Nothing to Delete", "Nothing to Delete"}));
 }
 
+TEST_F(CommandsTest, AddWritesTheNextDateOnTheChosenDayForAWeeklyEntry)
+{
+    ASSERT_TRUE(form->startUp()); // on Tuesday 12/8/2026
+    auto* day = child<QComboBox>("CmbWeekday");
+    EXPECT_EQ(day->currentText(), QStringLiteral("Tuesday")) << "today's day at first";
+    const struct {
+        const char* frequency;
+        const char* day;
+        bool dayAvailable;
+        const char* record;
+        const char* shown;
+    } rows[] = {
+        {"Weekly", "Friday", true, "12/11/2026 01:00:00 AM", "Weekly (Friday)"},
+        {"Weekly", "Tuesday", true, "12/8/2026 01:00:00 AM", "Weekly (Tuesday)"},
+        {"Weekly", "Monday", true, "12/14/2026 01:00:00 AM", "Weekly (Monday)"},
+        {"Once", "Friday", false, "12/8/2026 01:00:00 AM", "Once"},
+    };
+    for (const auto& row : rows) {
+        pick("CmbFrequency", row.frequency);
+        EXPECT_EQ(day->isEnabled(), row.dayAvailable) << row.frequency;
+        pick("CmbWeekday", row.day);
+        click("Command1");
+        const int last = form->schedule().count() - 1;
+        EXPECT_EQ(form->schedule().record(last), QLatin1String(row.record)) << row.day;
+        EXPECT_EQ(form->schedule().entry(last).Frequency, QLatin1String(row.frequency));
+        EXPECT_EQ(
+            form->schedule().data(form->schedule().index(last, ScheduleList::FrequencyColumn)).toString(),
+            QLatin1String(row.shown));
+    }
+}
+
 TEST_F(CommandsTest, ARowIsSelectedWheneverTheTableHasRowsSoEditAndDeleteAlwaysAct)
 {
     ScheduleList stored;

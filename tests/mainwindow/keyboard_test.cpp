@@ -1,9 +1,21 @@
+#include "desktop/paths.h"
 #include "support/modaldriver.h"
 #include "support/windowharness.h"
 
+#include <QAccessible>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
 #include <QTest>
+#include <QTextBlock>
 #include <QTreeView>
 #include <gtest/gtest.h>
 
@@ -62,4 +74,117 @@ TEST_F(KeyboardTest, EnterOnATableRowOpensTheEditWindowOnThatRow)
     QTest::keyClick(table, Qt::Key_Return);
     EXPECT_TRUE(driver.ran());
     EXPECT_EQ(hour, QStringLiteral("03"));
+}
+
+namespace {
+
+class WindowsTest : public KeyboardTest {
+protected:
+    // Runs `check` on the main window, then on the Edit Window and the log viewer it opens.
+    void forEveryWindow(const std::function<void(QWidget*)>& check)
+    {
+        check(form.get());
+        form->schedule().append({"12/11/2026 07:00:00 PM", "Enabled", "Weekly", "Reboot"});
+        QFile log(Paths::logFile());
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(log).absolutePath()) && log.open(QIODevice::WriteOnly));
+        log.write("\"Reboot at 7:00:00 PM on 12/11/2026\"\r\n");
+        log.close();
+        for (const char* opener : {"Command2", "VlogFile"}) {
+            ModalDriver driver(check);
+            child<QPushButton>(opener)->click();
+            EXPECT_TRUE(driver.ran()) << opener;
+        }
+    }
+};
+
+// The letter after the single "&" of a caption, or nothing.
+QChar mnemonic(const QString& caption)
+{
+    const qsizetype at = caption.indexOf(QLatin1Char('&'));
+    const bool one = at >= 0 && at + 1 < caption.size() && caption.indexOf(QLatin1Char('&'), at + 1) < 0;
+    return one && caption[at + 1].isLetter() ? caption[at + 1].toLower() : QChar();
+}
+
+} // namespace
+
+TEST_F(WindowsTest, EveryButtonTabAndLabelHasAMnemonicOfItsOwnInItsWindow)
+{
+    forEveryWindow([](QWidget* window) {
+        QStringList captions;
+        for (const QTabWidget* tabs : window->findChildren<QTabWidget*>())
+            for (int i = 0; i < tabs->count(); ++i)
+                captions << tabs->tabText(i);
+        for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
+            if (qobject_cast<const QPushButton*>(button) || qobject_cast<const QCheckBox*>(button))
+                captions << button->text();
+        for (const QLabel* label : window->findChildren<QLabel*>())
+            if (label->buddy())
+                captions << label->text();
+        QMap<QChar, QString> taken;
+        for (const QString& caption : captions) {
+            const QChar letter = mnemonic(caption);
+            EXPECT_FALSE(letter.isNull())
+                << window->objectName().toStdString() << ": " << caption.toStdString();
+            if (letter.isNull())
+                continue;
+            EXPECT_FALSE(taken.contains(letter))
+                << window->objectName().toStdString() << ": " << caption.toStdString() << " and "
+                << taken.value(letter).toStdString();
+            taken.insert(letter, caption);
+        }
+    });
+}
+
+TEST_F(WindowsTest, ScreenReadersFindEverySelectorAndTextBoxLabelledByItsCaption)
+{
+    forEveryWindow([](QWidget* window) {
+        QList<QWidget*> fields;
+        for (QComboBox* combo : window->findChildren<QComboBox*>())
+            fields << combo;
+        for (QLineEdit* edit : window->findChildren<QLineEdit*>())
+            if (!qobject_cast<QComboBox*>(edit->parentWidget()))
+                fields << edit;
+        for (QWidget* field : fields) {
+            const std::string name = field->objectName().toStdString();
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(field);
+            ASSERT_NE(accessible, nullptr) << name;
+            // A frame's title is a further label of what it holds.
+            QAccessibleInterface* caption = nullptr;
+            for (const auto& [labelling, relation] : accessible->relations(QAccessible::Label))
+                if (qobject_cast<QLabel*>(labelling->object()))
+                    caption = labelling;
+            ASSERT_NE(caption, nullptr) << name;
+            const QString text = qobject_cast<QLabel*>(caption->object())->text();
+            EXPECT_FALSE(mnemonic(text).isNull()) << name;
+            EXPECT_EQ(caption->text(QAccessible::Name), QString(text).remove(QLatin1Char('&'))) << name;
+        }
+    });
+}
+
+TEST_F(KeyboardTest, TheLogViewerOpensReadOnlyAtTheNewestLineWithPlainLineBreaksForScreenReaders)
+{
+    QStringList lines;
+    for (int i = 0; i < 100; ++i)
+        lines
+            << QStringLiteral("\"Reboot at 7:00:%1 PM on 12/11/2026\"").arg(i % 60, 2, 10, QLatin1Char('0'));
+    QFile log(Paths::logFile());
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(log).absolutePath()) && log.open(QIODevice::WriteOnly));
+    log.write((lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
+    log.close();
+    ModalDriver driver([&](QWidget* window) {
+        auto* text = window->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+        ASSERT_NE(text, nullptr);
+        EXPECT_TRUE(text->isReadOnly());
+        EXPECT_TRUE(text->textInteractionFlags() & Qt::TextSelectableByKeyboard) << "the caret still moves";
+        const QTextCursor cursor = text->textCursor();
+        EXPECT_EQ(cursor.block().text(), lines.last());
+        EXPECT_EQ(text->verticalScrollBar()->value(), text->verticalScrollBar()->maximum());
+        QAccessibleTextInterface* accessible = QAccessible::queryAccessibleInterface(text)->textInterface();
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_EQ(accessible->text(0, accessible->characterCount()), lines.join(QLatin1Char('\n')) + '\n');
+        QTest::keyClicks(text, QStringLiteral("typed"));
+        EXPECT_FALSE(text->toPlainText().contains(QStringLiteral("typed")));
+    });
+    child<QPushButton>("VlogFile")->click();
+    EXPECT_TRUE(driver.ran());
 }

@@ -48,9 +48,9 @@ TEST_F(MainWindowTest, OpensAsTheClassicWindowWithNothingClipped)
 
     auto* tabs = child<QTabWidget>("SSTab1");
     ASSERT_EQ(tabs->count(), 3);
-    EXPECT_EQ(tabs->tabText(0), QStringLiteral("Misc Settings"));
-    EXPECT_EQ(tabs->tabText(1), QStringLiteral("Schedule"));
-    EXPECT_EQ(tabs->tabText(2), QStringLiteral("About"));
+    EXPECT_EQ(tabs->tabText(0), QStringLiteral("Misc Settin&gs"));
+    EXPECT_EQ(tabs->tabText(1), QStringLiteral("S&chedule"));
+    EXPECT_EQ(tabs->tabText(2), QStringLiteral("Abou&t"));
     EXPECT_EQ(tabs->currentIndex(), 1);
 
     const std::pair<const char*, QStringList> selectors[] = {{"cmbHour", {"01", "12"}},

@@ -74,3 +74,27 @@ TEST(ScheduleList, AnUnreadableRecordKeepsItsPlaceAndIsNeverDue)
     EXPECT_EQ(list.recordDate(1), QDate(2026, 12, 6));
     EXPECT_EQ(list.firstEnabledAt(19 * 3600 + 30 * 60), 1);
 }
+
+TEST(ScheduleList, TheTableNamesTheDayOfAWeeklyEntryWhileItsFrequencyStaysWeekly)
+{
+    const struct {
+        const char* record;
+        const char* frequency;
+        const char* shown;
+    } rows[] = {
+        {"12/11/2026 07:00:00 PM", "Weekly", "Weekly (Friday)"},
+        {"1/3/2027 07:00:00 PM", "Weekly", "Weekly (Sunday)"},
+        {"not a date", "Weekly", "Weekly"},
+        {"12/11/2026 07:00:00 PM", "Daily", "Daily"},
+        {"12/11/2026 07:00:00 PM", "weekly", "weekly"},
+    };
+    ScheduleList list;
+    for (const auto& row : rows)
+        list.append({QLatin1String(row.record), "Enabled", QLatin1String(row.frequency), "Reboot"});
+    for (int p = 0; p < list.count(); ++p) {
+        EXPECT_EQ(list.data(list.index(p, ScheduleList::FrequencyColumn)).toString(),
+                  QLatin1String(rows[p].shown))
+            << rows[p].record;
+        EXPECT_EQ(list.entry(p).Frequency, QLatin1String(rows[p].frequency));
+    }
+}

@@ -65,3 +65,26 @@ TEST(TimeText, OlderAndLooserRecordsAreReadAndGarbageIsNot)
           u"\u0661/\u0662/2025 01:00:00 AM"})
         EXPECT_FALSE(parseRecordText(garbage)) << QString::fromUtf16(garbage).toStdString();
 }
+
+TEST(TimeText, NextDateOnAWeekdayCountsTodayAndCrossesTheYearEnd)
+{
+    const struct {
+        QDate from;
+        int dayOfWeek;
+        QDate next;
+    } rows[] = {
+        {{2026, 12, 7}, Qt::Monday, {2026, 12, 7}},     // the same day: today
+        {{2026, 12, 7}, Qt::Friday, {2026, 12, 11}},    // later in the week
+        {{2026, 12, 7}, Qt::Sunday, {2026, 12, 13}},    // the end of the week
+        {{2026, 12, 11}, Qt::Thursday, {2026, 12, 17}}, // a day already past: next week
+        {{2026, 12, 29}, Qt::Monday, {2027, 1, 4}},     // over the year end
+        {{2026, 12, 31}, Qt::Thursday, {2026, 12, 31}}, {{2026, 12, 31}, Qt::Friday, {2027, 1, 1}},
+        {{2028, 2, 27}, Qt::Tuesday, {2028, 2, 29}}, // a leap day
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(nextDateOnWeekday(row.from, row.dayOfWeek), row.next)
+            << row.from.toString(Qt::ISODate).toStdString() << " " << row.dayOfWeek;
+        EXPECT_EQ(row.next.dayOfWeek(), row.dayOfWeek);
+    }
+    EXPECT_EQ(weekdayName(Qt::Friday), QStringLiteral("Friday"));
+}

@@ -404,14 +404,18 @@ void MainWindow::bringToFront()
 
 void MainWindow::setSchedulerButtons(bool started)
 {
+    m_startButton->setEnabled(!started);
+    m_disableButton->setEnabled(started);
+}
+
+void MainWindow::switchSchedulerButtons(bool started)
+{
+    // Start and Disable, however pressed, hand the focus to each other rather than letting it
+    // move on to Exit, where the next Space would end the program.
     QPushButton* const available = started ? m_disableButton : m_startButton;
-    QPushButton* const unavailable = started ? m_startButton : m_disableButton;
     available->setEnabled(true);
-    // The focus moves to the other button of the pair, not on to Exit, where the next Space
-    // would end the program.
-    if (focusWidget() == unavailable)
-        available->setFocus(Qt::OtherFocusReason);
-    unavailable->setEnabled(false);
+    available->setFocus(Qt::OtherFocusReason);
+    setSchedulerButtons(started);
 }
 
 void MainWindow::setStateIcon(AppIcon icon)
@@ -433,7 +437,7 @@ void MainWindow::RemoveTrayIcon()
 void MainWindow::startScheduler()
 {
     m_planner.start();
-    setSchedulerButtons(true);
+    switchSchedulerButtons(true);
     RemoveTrayIcon();
     setStateIcon(AppIcon::Started);
     AddTrayIcon();
@@ -441,7 +445,7 @@ void MainWindow::startScheduler()
 
 void MainWindow::disableScheduler()
 {
-    setSchedulerButtons(false);
+    switchSchedulerButtons(false);
     m_planner.stop();
     RemoveTrayIcon();
     setStateIcon(AppIcon::Disabled);

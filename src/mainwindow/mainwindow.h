@@ -104,6 +104,7 @@ private:
     void buildAboutTab(QWidget* page, int pageTop);
     ScheduleSelectors selectors() const;
     void setSchedulerButtons(bool started);
+    void switchSchedulerButtons(bool started);
     void setStateIcon(AppIcon icon);
     void RemoveTrayIcon();
     void showPlanInTray(const QString& status);

@@ -42,17 +42,24 @@ TEST_F(KeyboardTest, EnterAndSpacePressTheFocusedButtonAndTheFocusStaysOnStartAn
     const struct {
         const char* focused;
         Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
         bool startedAfter;
         const char* focusAfter;
     } steps[] = {
-        {"disablebtn", Qt::Key_Space, false, "Startbtn"},  {"Startbtn", Qt::Key_Space, true, "disablebtn"},
-        {"disablebtn", Qt::Key_Return, false, "Startbtn"}, {"Startbtn", Qt::Key_Enter, true, "disablebtn"},
-        {"Command1", Qt::Key_Return, true, "Command1"},
+        {"disablebtn", Qt::Key_Space, {}, false, "Startbtn"},
+        {"Startbtn", Qt::Key_Space, {}, true, "disablebtn"},
+        {"disablebtn", Qt::Key_Return, {}, false, "Startbtn"},
+        {"Startbtn", Qt::Key_Enter, {}, true, "disablebtn"},
+        {"Command1", Qt::Key_Return, {}, true, "Command1"},
+        {"Command4", Qt::Key_B, Qt::AltModifier, false, "Startbtn"}, // the mnemonics
+        {"Command4", Qt::Key_R, Qt::AltModifier, true, "disablebtn"},
     };
     for (const auto& s : steps) {
         child<QPushButton>(s.focused)->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(QApplication::focusWidget(), s.key);
-        EXPECT_EQ(form->isSchedulerStarted(), s.startedAfter) << s.focused << " " << s.key;
+        QTest::keyClick(QApplication::focusWidget(), s.key, s.modifiers);
+        // A mnemonic clicks the button after showing it pressed for a moment.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return form->isSchedulerStarted() == s.startedAfter; }))
+            << s.focused << " " << s.key;
         EXPECT_EQ(focusName(), QLatin1String(s.focusAfter)) << s.focused << " " << s.key;
     }
     EXPECT_EQ(form->schedule().count(), 1) << "Enter on Add added one entry";

@@ -1,20 +1,19 @@
 #include "appinfo.h"
+#include "atomicfile.h"
 #include "paths.h"
 #include "startup.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 const char* const StartAtLoginCaption = QT_TRANSLATE_NOOP("MainWindow", "&Load on Startup");
 
 namespace {
 
-// One Exec argument, always quoted, as the Desktop Entry specification asks: inside the
-// quotes ", `, $ and \ take a backslash, then the string-value escaping doubles every
-// backslash, and % becomes %%.
+// One Exec argument, always quoted, as the Desktop Entry format asks: inside the quotes ", `,
+// $ and \ take a backslash; then the string-value escaping doubles every backslash and writes
+// line feed, tab and carriage return as \n, \t and \r, so no character of the path can end the
+// line; and % becomes %%.
 QString quotedExecArgument(const QString& argument)
 {
     QString quoted;
@@ -24,6 +23,9 @@ QString quotedExecArgument(const QString& argument)
         quoted += c;
     }
     quoted.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    quoted.replace(QLatin1Char('\n'), QLatin1String("\\n"));
+    quoted.replace(QLatin1Char('\t'), QLatin1String("\\t"));
+    quoted.replace(QLatin1Char('\r'), QLatin1String("\\r"));
     quoted.replace(QLatin1Char('%'), QLatin1String("%%"));
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
@@ -33,10 +35,6 @@ public:
     QString SetStartupEntry() override
     {
         const QString path = Paths::autostartFile();
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            return failure(path, file.errorString());
         const QString entry =
             QStringLiteral("[Desktop Entry]\n"
                            "Type=Application\n"
@@ -47,10 +45,8 @@ public:
                            "Terminal=false\n"
                            "X-GNOME-Autostart-enabled=true\n")
                 .arg(QLatin1String(AppTitle), quotedExecArgument(QCoreApplication::applicationFilePath()));
-        file.write(entry.toUtf8());
-        if (!file.commit())
-            return failure(path, file.errorString());
-        return {};
+        const QString reason = writeFileAtomically(path, entry.toUtf8());
+        return reason.isEmpty() ? QString() : failure(path, reason);
     }
 
     QString ClearStartupEntry() override

@@ -64,6 +64,8 @@ Completion CompleteEvent(const DueEvent& due, CompletionHost& host, PowerActions
         endProgram();
         return {};
     }
+    if (logging)
+        appendToEventLog(Paths::logFile(), refusalLogLine(due.EventKind, Clock::now(), refusal));
     if (removed) {
         schedule.insert(removed->first, removed->second);
         saveAndLogFailure(host, logging);

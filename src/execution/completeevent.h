@@ -30,6 +30,7 @@ struct Completion {
 // The last step of a due event: logs it (when logging is on; a log that cannot be written
 // does not stop the event), removes a "Once" entry, saves the whole schedule (a failed save
 // is logged with its reason), asks the system for the power action of its kind and ends the
-// program. When the system refuses, a removed "Once" entry is put back where it was and saved
-// again, so a refused action is never taken as done.
+// program. When the system refuses, a second log line says so with the system's reason, and
+// a removed "Once" entry is put back where it was and saved again, so a refused action is
+// never taken as done.
 Completion CompleteEvent(const DueEvent& due, CompletionHost& host, PowerActions& power);

@@ -1,5 +1,7 @@
 #include "eventlog.h"
 
+#include "desktop/regularfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,24 +32,40 @@ QString dateFormat(const QLocale& locale)
     return format;
 }
 
-} // namespace
-
-QString eventLogLine(const QString& eventKind, const QDateTime& when)
+// "<subject> at <time> on <date><detail>" in double quotes, ending in CR LF.
+QString quotedLine(const QString& subject, const QDateTime& when, const QString& detail = {})
 {
     const QLocale locale = logLocale();
     // The time is read before the date, as the line is made.
     const QString time = locale.toString(when.time(), timeFormat(locale));
     const QString date = locale.toString(when.date(), dateFormat(locale));
-    return QLatin1Char('"') + eventKind + QLatin1String(" at ") + time + QLatin1String(" on ") + date +
+    return QLatin1Char('"') + subject + QLatin1String(" at ") + time + QLatin1String(" on ") + date + detail +
            QLatin1String("\"\r\n");
+}
+
+} // namespace
+
+QString eventLogLine(const QString& eventKind, const QDateTime& when)
+{
+    return quotedLine(eventKind, when);
+}
+
+QString refusalLogLine(const QString& eventKind, const QDateTime& when, const QString& reason)
+{
+    // The reason stays on the line and inside its quotes.
+    QString detail = reason;
+    detail.replace(QLatin1Char('"'), QLatin1Char('\''));
+    detail.replace(QRegularExpression(QStringLiteral("[\r\n]+")), QStringLiteral(" "));
+    return quotedLine(eventKind + QLatin1String(" refused"), when, QLatin1String(": ") + detail);
 }
 
 QString appendToEventLog(const QString& path, const QString& line)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile log(path);
-    if (!log.open(QIODevice::WriteOnly | QIODevice::Append))
-        return log.errorString();
+    QFile log;
+    const QString reason = openRegularFile(log, path, QIODevice::WriteOnly | QIODevice::Append);
+    if (!reason.isEmpty())
+        return reason;
     const QByteArray bytes = line.toUtf8();
     if (log.write(bytes) != bytes.size() || !log.flush())
         return log.errorString();

@@ -9,7 +9,12 @@
 // four-digit year and no time zone; the C locale writes them as United States settings do.
 QString eventLogLine(const QString& eventKind, const QDateTime& when);
 
+// The line that follows an event's line when the system refused its power action, in the same
+// form: "Reboot refused at 10:15:01 PM on 3/7/2025: <the system's reason>".
+QString refusalLogLine(const QString& eventKind, const QDateTime& when, const QString& reason);
+
 // Appends a line (with its CR LF, as eventLogLine() makes it) to the log file, creating the
-// file and its folder when missing; the file is never truncated. Returns an empty string, or
-// why the line could not be written.
+// file and its folder when missing; the file is never truncated. Only a regular file is
+// written, and opening never waits (a FIFO, a device). Returns an empty string, or why the
+// line could not be written.
 QString appendToEventLog(const QString& path, const QString& line);

@@ -2,6 +2,7 @@
 
 #include "desktop/messagebox.h"
 #include "desktop/paths.h"
+#include "desktop/regularfile.h"
 #include "desktop/twips.h"
 
 #include <QDir>
@@ -15,6 +16,8 @@
 namespace {
 
 const QLatin1String LogFileName("logfile.log");
+// The most of a log the viewer reads, from its end: about 100,000 events.
+constexpr qint64 ShownBytes = 4 * 1024 * 1024;
 
 // Lines are UTF-8; a line that is not (an older log written in a single-byte code page)
 // is read as Latin-1 so that every byte still shows.
@@ -79,22 +82,27 @@ LogViewer::LogViewer(const QString& logPath, QWidget* parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-bool LogViewer::load()
+QString LogViewer::load()
 {
     m_text.clear();
     m_textBox->clear();
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
+    const FileContent file = readRegularFile(m_path, ShownBytes, FilePart::End);
+    if (file.missing)
+        return tr("No LogFile exits...");
+    if (!file.error.isEmpty())
+        return tr("The log file %1 cannot be shown: %2").arg(QDir::toNativeSeparators(m_path), file.error);
+    QByteArray bytes = file.data;
+    if (file.partial) // the first line read is the end of an older one
+        bytes.remove(0, bytes.indexOf('\n') + 1);
 
     // Lines end at LF, a CR before it belongs to the line end, and a last line without an
     // end is a line too. Each line is a paragraph of its own, so that screen readers read
     // plain line breaks.
     const QString text = decodeLog(bytes);
     QString shown;
+    if (file.partial)
+        shown = tr("(Only the end of the log is shown: the last %1 MB.)").arg(ShownBytes / (1024 * 1024)) +
+                QLatin1Char('\n');
     m_text.reserve(text.size() + text.size() / 16);
     shown.reserve(text.size());
     qsizetype start = 0;
@@ -115,15 +123,16 @@ bool LogViewer::load()
     // viewer opens there.
     m_textBox->moveCursor(QTextCursor::End);
     m_textBox->moveCursor(QTextCursor::PreviousBlock);
-    return true;
+    return {};
 }
 
 QString findLogFile(const QString& folder)
 {
     const QDir dir(folder);
     const QString written = QFileInfo(Paths::logFile()).fileName();
-    // Ordinary files only: a pipe of that name would block the read for good.
-    const QStringList names = dir.entryList(QDir::Files, QDir::Name);
+    // Whatever has the name, so that a folder or a pipe of that name gets its reason shown.
+    const QStringList names =
+        dir.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     QString found;
     for (const QString& name : names) {
         if (name.compare(LogFileName, Qt::CaseInsensitive) != 0)
@@ -137,13 +146,16 @@ QString findLogFile(const QString& folder)
 void viewLogFile(QWidget* parent)
 {
     const QString path = findLogFile(QFileInfo(Paths::logFile()).absolutePath());
-    if (!path.isEmpty()) {
-        LogViewer window(path, parent);
-        // The file can go, or turn out unreadable, between the look-up and the read.
-        if (window.load()) {
-            window.exec();
-            return;
-        }
+    if (path.isEmpty()) {
+        showMessage(parent, LogViewer::tr("No LogFile exits..."));
+        return;
     }
-    showMessage(parent, LogViewer::tr("No LogFile exits..."));
+    LogViewer window(path, parent);
+    // The file can go, or turn out unreadable, between the look-up and the read.
+    const QString error = window.load();
+    if (!error.isEmpty()) {
+        showMessage(parent, error);
+        return;
+    }
+    window.exec();
 }

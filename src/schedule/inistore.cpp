@@ -1,10 +1,10 @@
 #include "inistore.h"
 
+#include "desktop/atomicfile.h"
+#include "desktop/regularfile.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <array>
 
 namespace {
@@ -84,15 +84,12 @@ QString loadFailure(const QString& path, const QString& reason)
 QString IniStore::load(const QString& path)
 {
     clear();
-    QFile file(path);
-    if (!file.exists())
+    const FileContent file = readRegularFile(path, MaxFileBytes);
+    if (file.missing)
         return {};
-    if (!file.open(QIODevice::ReadOnly))
-        return loadFailure(path, file.errorString());
-    const QByteArray content = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return loadFailure(path, file.errorString());
-    parse(content);
+    if (!file.error.isEmpty())
+        return loadFailure(path, file.error);
+    parse(file.data);
     return {};
 }
 
@@ -155,28 +152,8 @@ void IniStore::parse(QByteArrayView text)
 
 QString IniStore::save(const QString& path) const
 {
-    const QByteArray content = toUtf8();
-    // A failure here shows again, with the system's reason, when the file is opened.
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    // Unbuffered, and every write checked: QSaveFile (Qt 6.4) commits a truncated file when
-    // its buffer fails to flush completely, and a short write reports no error by itself. A
-    // write after a short one fails and gives the system's reason.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return saveFailure(path, file.errorString());
-    qint64 written = 0;
-    while (written < content.size()) {
-        const qint64 n = file.write(content.constData() + written, content.size() - written);
-        if (n <= 0) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return saveFailure(path, reason);
-        }
-        written += n;
-    }
-    if (!file.commit())
-        return saveFailure(path, file.errorString());
-    return {};
+    const QString reason = writeFileAtomically(path, toUtf8());
+    return reason.isEmpty() ? QString() : saveFailure(path, reason);
 }
 
 QByteArray IniStore::toUtf8() const

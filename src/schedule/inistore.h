@@ -21,6 +21,9 @@
 // value of the first one.
 class IniStore {
 public:
+    // The largest file load reads: a few MB more than a full schedule of 1,000 entries needs.
+    static constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
+
     struct Pair {
         QString key;
         QString value;
@@ -30,8 +33,8 @@ public:
 
     // Replaces the document with what the file at path holds; a damaged file gives whatever
     // lines can be read. Returns "" when the file was read or does not exist (an empty
-    // document), otherwise a message naming the file and the system's reason, with the
-    // document empty.
+    // document), otherwise a message naming the file and the reason (unreadable, not a
+    // regular file, over MaxFileBytes), with the document empty.
     QString load(const QString& path);
     // Replaces the document with the lines of a file's content (UTF-8, a leading BOM skipped).
     void parse(QByteArrayView text);

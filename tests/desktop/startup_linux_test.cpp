@@ -8,10 +8,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 
 namespace {
 
@@ -72,34 +76,111 @@ TEST(XdgAutostart, CheckedAtExitWritesAValidEntryAndUncheckedRemovesIt)
     EXPECT_TRUE(env.messages.isEmpty());
 }
 
-TEST(XdgAutostart, PathsWithBlanksQuotesAndDollarsAreQuotedAsTheFormatAsks)
+TEST(XdgAutostart, AnAwkwardPathIsEscapedSoTheEntryIsValidAndRunsThatFile)
 {
     TempEnvironment env;
-    // The running executable is this test; copy it to an awkward place and ask that copy.
-    const QString odd = env.root() + QStringLiteral("/my \"odd\" $dir\\x%y");
+    // The running executable is this test; copy it to a folder whose name holds the characters
+    // the entry must escape, a line break followed by a key of its own included. (GLib's
+    // launcher looks for the program before it turns %% into %, so a % would fail it there.)
+    const QString odd = env.root() + QStringLiteral("/my \"odd\" $dir\\x\n\tExec=/bin/false\r");
     ASSERT_TRUE(QDir().mkpath(odd));
     const QString copy = odd + QStringLiteral("/lullwick test");
     ASSERT_TRUE(QFile::copy(QCoreApplication::applicationFilePath(), copy));
-    QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LULLWICK_TEST_AUTOSTART_CHILD"), QStringLiteral("1"));
+    environment.insert(QStringLiteral("GTEST_FILTER"), QStringLiteral("XdgAutostart.WriteForThisExecutable"));
+    QProcess child;
     child.setProcessEnvironment(environment);
-    child.start(copy, {QStringLiteral("--gtest_filter=XdgAutostart.WriteForThisExecutable")});
+    child.start(copy);
     ASSERT_TRUE(child.waitForFinished(30000));
     ASSERT_EQ(child.exitCode(), 0) << child.readAll().toStdString();
-    const QString text = readAll(Paths::autostartFile());
-    EXPECT_TRUE(text.contains(QStringLiteral("Exec=\"") + env.root() +
-                              QStringLiteral("/my \\\\\"odd\\\\\" \\\\$dir\\\\\\\\x%%y/lullwick test\"")))
-        << text.toStdString();
-    EXPECT_EQ(validate(Paths::autostartFile()), QString());
+    const QString entry = Paths::autostartFile();
+    EXPECT_EQ(validate(entry), QString());
+    EXPECT_EQ(readAll(entry).count(
+                  QRegularExpression(QStringLiteral("^Exec="), QRegularExpression::MultilineOption)),
+              1)
+        << readAll(entry).toStdString();
+
+    // GLib, as a desktop launches the entry, reads the copy's path as the whole command.
+    QProcess glib;
+    glib.start(QStringLiteral("/usr/bin/python3"),
+               {QStringLiteral("-c"),
+                QStringLiteral("import sys, gi; gi.require_version('Gio', '2.0')\n"
+                               "from gi.repository import Gio, GLib\n"
+                               "info = Gio.DesktopAppInfo.new_from_filename(sys.argv[1])\n"
+                               "print('\\0'.join(GLib.shell_parse_argv(info.get_commandline())[1]), end='')"),
+                entry});
+    ASSERT_TRUE(glib.waitForFinished(30000));
+    EXPECT_EQ(QString::fromUtf8(glib.readAllStandardOutput()), copy)
+        << glib.readAllStandardError().toStdString();
 }
 
 // Run by the test above in a copy of this executable, in the test's temporary home.
 TEST(XdgAutostart, WriteForThisExecutable)
 {
     if (qEnvironmentVariableIsEmpty("LULLWICK_TEST_AUTOSTART_CHILD"))
-        GTEST_SKIP() << "run only as the child of PathsWithBlanksQuotesAndDollarsAreQuotedAsTheFormatAsks";
+        GTEST_SKIP() << "run only as the child of AnAwkwardPathIsEscapedSoTheEntryIsValidAndRunsThatFile";
     EXPECT_EQ(createStartupRegistration()->SetStartupEntry(), QString());
+}
+
+// A small memory file system mounted on a folder while the object lives (needs root).
+class SmallFileSystem {
+public:
+    explicit SmallFileSystem(const QString& folder) : m_folder(QFile::encodeName(folder))
+    {
+        m_mounted = ::mount("tmpfs", m_folder.constData(), "tmpfs", 0, "size=16k") == 0;
+    }
+    ~SmallFileSystem()
+    {
+        if (m_mounted)
+            ::umount2(m_folder.constData(), MNT_DETACH);
+    }
+    bool mounted() const { return m_mounted; }
+    bool makeReadOnly()
+    {
+        return ::mount(nullptr, m_folder.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    }
+    // Takes all the space left.
+    void fill()
+    {
+        QFile filler(QString::fromLocal8Bit(m_folder) + QStringLiteral("/filler"));
+        if (filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            while (filler.write(QByteArray(512, 'x')) > 0) {
+            }
+    }
+
+private:
+    QByteArray m_folder;
+    bool m_mounted = false;
+};
+
+TEST(XdgAutostart, AnEntryThatCannotBeWrittenGivesTheSystemsReasonAndKeepsTheOldOne)
+{
+    const struct {
+        const char* name;
+        int error;
+        std::function<void(SmallFileSystem&)> harm;
+    } cases[] = {
+        {"full disk", ENOSPC, [](SmallFileSystem& fs) { fs.fill(); }},
+        {"read-only file system", EROFS, [](SmallFileSystem& fs) { ASSERT_TRUE(fs.makeReadOnly()); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempEnvironment env;
+        const QString entry = Paths::autostartFile();
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(entry).absolutePath()));
+        SmallFileSystem fs(QFileInfo(entry).absolutePath());
+        if (!fs.mounted())
+            GTEST_SKIP() << "mounting a file system is not permitted here";
+        const auto startup = createStartupRegistration();
+        ASSERT_EQ(startup->SetStartupEntry(), QString());
+        const QString old = readAll(entry);
+        c.harm(fs);
+        const QString message = startup->SetStartupEntry();
+        EXPECT_TRUE(message.contains(entry)) << message.toStdString();
+        EXPECT_TRUE(message.contains(qt_error_string(c.error))) << message.toStdString();
+        EXPECT_EQ(readAll(entry), old);
+    }
 }
 
 TEST(XdgAutostart, AnEntryThatCannotBeWrittenOrRemovedGivesTheReason)

@@ -1,14 +1,20 @@
 #include "desktop/paths.h"
 #include "execution/completeevent.h"
 #include "execution/eventlog.h"
+#include "execution/shutdown.h"
+#include "logviewer/logviewer.h"
 #include "schedule/schedulelist.h"
+#include "support/fakelogind.h"
 #include "support/fakes.h"
 #include "support/mockclock.h"
 #include "support/tempenvironment.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -52,22 +58,59 @@ TEST(EventLog, LinesAreQuotedWithLocaleTimeAndDateAndOnlyEverAppended)
                                         "\"Logoff at 10:16:00 PM on 3/7/2025\"\r\n"));
 }
 
-TEST(EventLog, AnUnwritableLogIsReportedToTheCallerAndDoesNotStopTheEvent)
+TEST(EventLog, ALogThatIsNoRegularFileIsSkippedAtOnceAndDoesNotStopTheEvent)
 {
+    MockClock clock(QDateTime(QDate(2026, 12, 7), QTime(19, 30, 0)));
+    const struct {
+        const char* name;
+        std::function<void(const QString& path)> make;
+    } cases[] = {
+        {"folder", [](const QString& path) { QDir().mkpath(path); }},
+        {"FIFO", [](const QString& path) { ::mkfifo(QFile::encodeName(path).constData(), 0600); }},
+        {"link to a FIFO",
+         [](const QString& path) {
+             ::mkfifo(QFile::encodeName(path + QStringLiteral(".fifo")).constData(), 0600);
+             QFile::link(path + QStringLiteral(".fifo"), path);
+         }},
+        {"link to /dev/zero", [](const QString& path) { QFile::link(QStringLiteral("/dev/zero"), path); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempEnvironment env;
+        QDir().mkpath(QFileInfo(Paths::logFile()).absolutePath());
+        c.make(Paths::logFile());
+        EXPECT_NE(appendToEventLog(Paths::logFile(), eventLogLine(QStringLiteral("Shutdown"), clock.now())),
+                  QString());
+        Host host;
+        FakePower power;
+        const Completion done = CompleteEvent({QStringLiteral("07:30:00 PM"), QStringLiteral("Shutdown"),
+                                               QStringLiteral("Daily"), QStringLiteral("0")},
+                                              host, power);
+        EXPECT_TRUE(done.ended);
+        EXPECT_EQ(power.requests, std::vector<int>{5});
+    }
+}
+
+TEST(CompleteEvent, ARefusedRequestAddsALineWithTheSystemsReasonAndTheViewerShowsBoth)
+{
+    FakeLogind logind;
+    ASSERT_TRUE(logind.makeFail(
+        FakeLogind::ManagerPath, FakeLogind::ManagerInterface, QStringLiteral("Reboot"),
+        QStringLiteral("org.freedesktop.DBus.Error.AccessDenied"), QStringLiteral("Permission denied")));
     TempEnvironment env;
     MockClock clock(QDateTime(QDate(2026, 12, 7), QTime(19, 30, 0)));
-    ASSERT_TRUE(QDir().mkpath(Paths::logFile())); // a folder where the file should be
-    EXPECT_NE(appendToEventLog(Paths::logFile(), eventLogLine(QStringLiteral("Shutdown"), clock.now())),
-              QString());
-
     Host host;
-    FakePower power;
-    const Completion done = CompleteEvent({QStringLiteral("07:30:00 PM"), QStringLiteral("Shutdown"),
+    const auto power = createPowerActions();
+    const Completion done = CompleteEvent({QStringLiteral("07:30:00 PM"), QStringLiteral("Reboot"),
                                            QStringLiteral("Daily"), QStringLiteral("0")},
-                                          host, power);
-    EXPECT_TRUE(done.ended);
-    EXPECT_EQ(power.requests, std::vector<int>{5});
-    EXPECT_EQ(env.programEnds, 1);
+                                          host, *power);
+    EXPECT_FALSE(done.ended);
+    const QByteArray expected = "\"Reboot at 7:30:00 PM on 12/7/2026\"\r\n"
+                                "\"Reboot refused at 7:30:00 PM on 12/7/2026: Permission denied\"\r\n";
+    EXPECT_EQ(readAll(Paths::logFile()), expected);
+    LogViewer viewer(Paths::logFile());
+    EXPECT_EQ(viewer.load(), QString());
+    EXPECT_EQ(viewer.logText(), QString::fromLatin1(expected));
 }
 
 TEST(CompleteEvent, EachKindMakesOneRequestAndUnknownKindsOrFrequenciesMakeNone)

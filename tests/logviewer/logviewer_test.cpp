@@ -11,7 +11,9 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -193,21 +195,52 @@ TEST_F(LogViewerTest, LooksAsDesignedAndEveryControlIsReachable)
     }));
 }
 
-TEST_F(LogViewerTest, ALogThatCannotBeReadGivesTheSameMessage)
+TEST_F(LogViewerTest, ALogThatCannotBeReadIsNamedWithTheReason)
 {
-    // A folder of that name is no log.
-    ASSERT_TRUE(QDir().mkpath(logFolder() + QStringLiteral("/logfile.log")));
-    EXPECT_FALSE(view([](QWidget*) {}));
-    ASSERT_TRUE(QDir(logFolder() + QStringLiteral("/logfile.log")).removeRecursively());
-
-    // A file that is there when looked up but fails when read: /proc/self/mem opens but
-    // cannot be read at its start. Running as root, permissions cannot make that happen.
-    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), logFolder() + QStringLiteral("/LogFile.log")));
-    EXPECT_FALSE(view([](QWidget*) {}));
-    EXPECT_EQ(env.messages, QStringList(2, QStringLiteral("No LogFile exits...")));
+    const QString log = logFolder() + QStringLiteral("/LogFile.log");
+    const struct {
+        const char* name;
+        std::function<void()> make;
+    } cases[] = {
+        {"folder", [&] { QDir().mkpath(log); }},
+        {"FIFO", [&] { ::mkfifo(QFile::encodeName(log).constData(), 0600); }},
+        {"link to a FIFO",
+         [&] {
+             ::mkfifo(QFile::encodeName(log + QStringLiteral(".fifo")).constData(), 0600);
+             QFile::link(log + QStringLiteral(".fifo"), log);
+         }},
+        {"link to /dev/zero", [&] { QFile::link(QStringLiteral("/dev/zero"), log); }},
+        // Opens but cannot be read at its start; running as root, permissions cannot do that.
+        {"unreadable", [&] { QFile::link(QStringLiteral("/proc/self/mem"), log); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(QDir(logFolder()).removeRecursively());
+        ASSERT_TRUE(QDir().mkpath(logFolder()));
+        c.make();
+        env.messages.clear();
+        EXPECT_FALSE(view([](QWidget*) {}));
+        ASSERT_EQ(env.messages.size(), 1);
+        EXPECT_TRUE(env.messages[0].contains(log)) << env.messages[0].toStdString();
+    }
 
     // And a log deleted after it was found.
     LogViewer gone(logFolder() + QStringLiteral("/deleted.log"), form.get());
-    EXPECT_FALSE(gone.load());
+    EXPECT_EQ(gone.load(), QStringLiteral("No LogFile exits..."));
     EXPECT_EQ(gone.logText(), QString());
+}
+
+TEST_F(LogViewerTest, OfALargeLogTheNewestLinesAreShownWithANote)
+{
+    QByteArray log;
+    for (int i = 1; log.size() < 6 * 1024 * 1024; ++i)
+        log += "\"Logoff number " + QByteArray::number(i) + "\"\r\n";
+    writeLog(QStringLiteral("LogFile.log"), log);
+    const auto seen = viewAndClose();
+    ASSERT_TRUE(seen.has_value());
+    EXPECT_TRUE(seen->text.endsWith(QStringLiteral("\"Logoff number %1\"\r\n").arg(log.count('\n'))));
+    EXPECT_FALSE(seen->text.contains(QStringLiteral("\"Logoff number 1\"")));
+    EXPECT_TRUE(seen->text.startsWith(QStringLiteral("\"Logoff number "))) << "no line cut in two";
+    EXPECT_TRUE(seen->lines.first().contains(QStringLiteral("Only the end of the log")))
+        << seen->lines.first().toStdString();
 }

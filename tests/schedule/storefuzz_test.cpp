@@ -1,18 +1,27 @@
-// Loads many damaged, random and oversized settings files. This executable is built with
-// AddressSanitizer and UndefinedBehaviorSanitizer, together with the store's own sources, so a
-// memory error or undefined behaviour while reading a file ends the test with a report.
+// Loads many damaged, random and oversized settings files, and reads hostile files (FIFOs,
+// devices, folders, huge files) through every reading path. This executable is built with
+// AddressSanitizer and UndefinedBehaviorSanitizer, together with the sources that read files,
+// so a memory error or undefined behaviour while reading a file ends the test with a report.
 
+#include "desktop/paths.h"
+#include "execution/eventlog.h"
+#include "logviewer/logviewer.h"
 #include "sampleschedules.h"
 #include "schedule/inistore.h"
+#include "support/tempenvironment.h"
 #include "testseed.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QTest>
 #include <algorithm>
+#include <csignal>
 #include <gtest/gtest.h>
 #include <random>
+#include <sys/stat.h>
 
 // Qt's own allocations that live until exit would be reported as leaks; memory errors are
 // what this test is after.
@@ -386,6 +395,98 @@ TEST(StoreFuzz, ExtremeFiles)
     EXPECT_EQ(loaded[1], 1);
     EXPECT_EQ(loaded[3], 1);
     EXPECT_EQ(loaded[4], 1);
+}
+
+// Every path that reads or appends to a file the user's folders name, over what an attacker
+// could put at that name: each ends with a message or the data, never blocks, never reads
+// without bound.
+TEST(HostileFiles, EveryReadingPathEndsWithAMessageOrTheData)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString huge = dir.filePath("huge");
+    ASSERT_TRUE(QFile(huge).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QFile::resize(huge, 100 * 1024 * 1024));
+    const struct {
+        const char* name;
+        QString target; // what the name links to; a folder when empty
+        bool readable;  // the viewer shows it and a line can be appended
+    } cases[] = {
+        {"FIFO", {}, false},
+        {"link to a FIFO", fifo, false},
+        {"link to /dev/zero", QStringLiteral("/dev/zero"), false},
+        {"link to /dev/urandom", QStringLiteral("/dev/urandom"), false},
+        {"folder", {}, false},
+        // Opens but cannot be read at its start; running as root, permissions cannot do that.
+        {"unreadable", QStringLiteral("/proc/self/mem"), false},
+        {"100 MB", huge, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = dir.filePath(QStringLiteral("LogFile.log"));
+        QFile::remove(path);
+        QDir(path).removeRecursively();
+        if (c.target.isEmpty() && QLatin1String(c.name) == QLatin1String("FIFO"))
+            ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (c.target.isEmpty())
+            ASSERT_TRUE(QDir().mkpath(path));
+        else
+            ASSERT_TRUE(QFile::link(c.target, path));
+
+        IniStore settings;
+        const QString settingsError = settings.load(path);
+        EXPECT_TRUE(settingsError.contains(path)) << settingsError.toStdString();
+        LogViewer viewer(path);
+        const QString viewerError = viewer.load();
+        EXPECT_EQ(viewerError.isEmpty(), c.readable) << viewerError.toStdString();
+        EXPECT_EQ(viewer.logText().isEmpty(), !c.readable);
+        EXPECT_EQ(appendToEventLog(path, QStringLiteral("\"Reboot\"\r\n")).isEmpty(), c.readable);
+    }
+}
+
+bool showsAWindow(qint64 pid)
+{
+    QProcess search;
+    search.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                             QStringLiteral("--pid"), QString::number(pid)});
+    return search.waitForFinished(10000) && search.exitCode() == 0;
+}
+
+// The program itself on a virtual display, its settings file replaced by what stalls or floods
+// a plain read: it shows a window, and ends on SIGTERM.
+TEST(HostileFiles, TheProgramStartsAndEndsOnSigtermWhateverItsSettingsFileIs)
+{
+    const struct {
+        const char* name;
+        QString target; // what the settings file links to; itself a FIFO when empty
+    } cases[] = {
+        {"FIFO", {}},
+        {"link to a FIFO", QStringLiteral("fifo")},
+        {"link to /dev/zero", QStringLiteral("/dev/zero")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempEnvironment env;
+        const QString settings = Paths::settingsFile();
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(settings).absolutePath()));
+        const QString fifo = c.target.isEmpty() ? settings : env.root() + QLatin1Char('/') + c.target;
+        if (!c.target.startsWith(QLatin1Char('/'))) {
+            ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        }
+        if (!c.target.isEmpty()) {
+            ASSERT_TRUE(QFile::link(c.target.startsWith(QLatin1Char('/')) ? c.target : fifo, settings));
+        }
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(LULLWICK_PROGRAM));
+        ASSERT_TRUE(program.waitForStarted());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return showsAWindow(program.processId()); }, 20000));
+        ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+        EXPECT_TRUE(program.waitForFinished(20000));
+    }
 }
 
 } // namespace

@@ -130,12 +130,12 @@ grep -q -E '^"PowerOff at [0-9]{1,2}:[0-9]{2}:[0-9]{2} (AM|PM) on [0-9]{1,2}/[0-
 ! grep -q 'Frequency=Once' "$home/config/Lullwick/Lullwick.ini" || fail "the Once entry is still stored"
 
 echo "case 2: no sound with the sound off; Esc aborts the countdown"
-home=$(prepare_home Daily Reboot 8 4)
+home=$(prepare_home Daily Reboot 6 4)
 clear_calls
 start_program "$home"
 wait_for 20 has_warning || fail "no warning window appeared"
 window=$(warning_window)
-! wait_for 4 playing || fail "a stream played with the sound off: $(pactl list sink-inputs)"
+! wait_for 3 playing || fail "a stream played with the sound off: $(pactl list sink-inputs)"
 ! multimedia_loaded || fail "Qt Multimedia was loaded though no sound played"
 # Without a window manager, keys go to the window under the pointer.
 xdotool mousemove --window "$window" 20 10
@@ -143,7 +143,7 @@ xdotool windowfocus "$window" 2>/dev/null || true
 xdotool key --clearmodifiers Escape
 wait_for 10 bash -c "! xdotool search --onlyvisible --name '^Warning\.\.\.\.\$' >/dev/null 2>&1" ||
     fail "Esc did not close the warning"
-sleep 5 # longer than the countdown would have run
+sleep 4 # longer than the countdown would have run
 kill -0 "$app" 2>/dev/null || fail "the program ended after an abort"
 calls=$(manager_calls)
 ! grep -q -E '"(PowerOff|Reboot)"' <<<"$calls" || fail "a request was made after an abort: $calls"

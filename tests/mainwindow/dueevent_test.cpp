@@ -9,9 +9,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 #include <csignal>
@@ -92,15 +92,11 @@ protected:
     }
     ClockChangeWatcher& clockChange() const { return *form->findChild<ClockChangeWatcher*>(); }
 
-    // Lets the countdown tick until the window closes; returns the captions it showed.
-    static QStringList countDown(WarningWindow& warning)
+    // Lets the countdown tick until the window closes.
+    static void countDown(WarningWindow& warning)
     {
-        QStringList captions;
-        for (int i = 0; i < 1000 && warning.isVisible(); ++i) {
+        for (int i = 0; i < 1000 && warning.isVisible(); ++i)
             warning.countDown();
-            captions << warning.findChild<QPushButton*>(QStringLiteral("btnAbort"))->text();
-        }
-        return captions;
     }
 
     QByteArray logContents() const
@@ -123,7 +119,7 @@ protected:
 // an abort holds for the rest of the entry's second, and the entry runs again the next day.
 TEST_F(DueEventTest, AbortBringsEverythingBackAndHoldsForTheEntrysSecond)
 {
-    addEntry(QStringLiteral("07:30:00 PM"), QStringLiteral("Daily"));
+    addEntry("07:30:00 PM", "Daily");
     const std::function<void(WarningWindow&)> aborts[] = {
         [](WarningWindow& w) {
             QTest::mouseClick(w.findChild<QPushButton*>(QStringLiteral("btnAbort")), Qt::LeftButton);
@@ -139,14 +135,11 @@ TEST_F(DueEventTest, AbortBringsEverythingBackAndHoldsForTheEntrysSecond)
         EXPECT_FALSE(tick()) << "the first tick only finds the entry";
         EXPECT_EQ(form->dueEvent().DueTime, QStringLiteral("07:30:00 PM"));
         clock.advanceMs(100);
-        QString label;
         EXPECT_TRUE(tick([&](WarningWindow& w) {
-            label = w.findChild<QLabel*>(QStringLiteral("Label1"))->text();
             EXPECT_TRUE(w.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
             w.countDown();
             abort(w);
         }));
-        EXPECT_EQ(label, QStringLiteral("Computer is Going to Shutdown"));
         EXPECT_FALSE(seenWhileOpen.mainVisible || seenWhileOpen.trayVisible || seenWhileOpen.checking);
         EXPECT_TRUE(form->isVisible() && tray.visible && form->isSchedulerStarted());
         EXPECT_EQ(form->schedule().count(), 1);
@@ -160,11 +153,11 @@ TEST_F(DueEventTest, AbortBringsEverythingBackAndHoldsForTheEntrysSecond)
     EXPECT_EQ(env.programEnds, 0);
 }
 
-// Captions count down to 0 from the count (a count that is not a whole number of seconds
-// counts 10); the sound plays on the even seconds left; 0 completes.
+// Captions count down to 0 from the count (one that is not a number, or negative, counts 10);
+// the sound plays on the even seconds left; the tick that shows 0 completes.
 TEST_F(DueEventTest, CountdownTable)
 {
-    addEntry(QStringLiteral("07:30:00 PM"), QStringLiteral("Daily"), QStringLiteral("Reboot"));
+    addEntry("07:30:00 PM", "Daily", "Reboot");
     setOption("EventSound", true);
     const struct {
         const char* count;
@@ -211,13 +204,13 @@ TEST_F(DueEventTest, EveryCompletionSavesTheWholeScheduleBeforeTheRequest)
 {
     // The entry due at 07:30 has each frequency in turn; the others were added since the last
     // save. A "Once" entry is gone from the list and the store, the others stay in both.
-    setCount(QStringLiteral("0"));
+    setCount("0");
     int week = 0;
     for (const char* frequency : {"Once", "Daily", "WeekDays", "Weekly"}) {
         form->schedule().clear();
-        addEntry(QStringLiteral("07:29:00 PM"), QStringLiteral("Daily"));
-        addEntry(QStringLiteral("07:30:00 PM"), QLatin1String(frequency), QStringLiteral("PowerOff"));
-        addEntry(QStringLiteral("07:31:00 PM"), QStringLiteral("Weekly"));
+        addEntry("07:29:00 PM", "Daily");
+        addEntry("07:30:00 PM", QLatin1String(frequency), "PowerOff");
+        addEntry("07:31:00 PM", "Weekly");
         QFile::remove(Paths::settingsFile());
         power.requests.clear();
         runUntil(QDateTime(Monday.addDays(7 * week++), QTime(19, 30, 0)));
@@ -234,8 +227,8 @@ TEST_F(DueEventTest, EveryCompletionSavesTheWholeScheduleBeforeTheRequest)
 
 TEST_F(DueEventTest, SessionEndDuringTheCountdownSavesAtOnceAndAnAbortEndsTheProgram)
 {
-    addEntry(QStringLiteral("07:30:00 PM"), QStringLiteral("Daily"));
-    setCount(QStringLiteral("30"));
+    addEntry("07:30:00 PM", "Daily");
+    setCount("30");
     tick();
     clock.advanceMs(100);
     EXPECT_TRUE(tick([this](WarningWindow& warning) {
@@ -254,9 +247,9 @@ TEST_F(DueEventTest, SessionEndDuringTheCountdownSavesAtOnceAndAnAbortEndsThePro
 
 TEST_F(DueEventTest, RefusedRequestIsReportedAndTheOnceEntryComesBack)
 {
-    addEntry(QStringLiteral("07:29:00 PM"), QStringLiteral("Daily"));
-    addEntry(QStringLiteral("07:30:00 PM"), QStringLiteral("Once"), QStringLiteral("Logoff"));
-    setCount(QStringLiteral("0"));
+    addEntry("07:29:00 PM", "Daily");
+    addEntry("07:30:00 PM", "Once", "Logoff");
+    setCount("0");
     power.refusal = QStringLiteral("Interactive authentication required.");
     tick();
     clock.advanceMs(100);
@@ -280,10 +273,10 @@ TEST_F(DueEventTest, RefusedRequestIsReportedAndTheOnceEntryComesBack)
 
 TEST_F(DueEventTest, WithAbortDisabledNothingClosesTheWindowUntilTheEnd)
 {
-    addEntry(QStringLiteral("07:30:00 PM"), QStringLiteral("Daily"));
+    addEntry("07:30:00 PM", "Daily");
     setOption("AbortBtn", false);
     setOption("LogFile", false);
-    setCount(QStringLiteral("3"));
+    setCount("3");
     tick();
     clock.advanceMs(100);
     EXPECT_TRUE(tick([](WarningWindow& w) {
@@ -307,9 +300,9 @@ TEST_F(DueEventTest, DayTestsAndOrderDecideWhatRuns)
     // "WeekDays" first at this second on a Saturday: the scan takes it, its day test ends
     // the tick, and the "Daily" entry behind it does not run either; so on a Sunday. "Weekly"
     // made on a Monday runs on neither.
-    addEntry(QStringLiteral("07:30:00 PM"), QStringLiteral("WeekDays"));
-    addEntry(QStringLiteral("07:30:00 PM"), QStringLiteral("Daily"));
-    addEntry(QStringLiteral("07:30:05 PM"), QStringLiteral("Weekly"));
+    addEntry("07:30:00 PM", "WeekDays");
+    addEntry("07:30:00 PM", "Daily");
+    addEntry("07:30:05 PM", "Weekly");
     for (const QDate& weekend : {Saturday, Saturday.addDays(8)}) {
         clock.set(QDateTime(weekend, QTime(19, 30, 0)));
         for (int i = 0; i < 60; ++i) {
@@ -322,9 +315,9 @@ TEST_F(DueEventTest, DayTestsAndOrderDecideWhatRuns)
     // Two entries at the same second on a Monday: only the first is handed over.
     form->schedule().clear();
     clock.set(QDateTime(Monday, QTime(19, 30, 0)));
-    addEntry(QStringLiteral("07:30:00 PM"), QStringLiteral("Daily"), QStringLiteral("Reboot"));
-    addEntry(QStringLiteral("07:30:00 PM"), QStringLiteral("Daily"), QStringLiteral("PowerOff"));
-    setCount(QStringLiteral("0"));
+    addEntry("07:30:00 PM", "Daily", "Reboot");
+    addEntry("07:30:00 PM", "Daily", "PowerOff");
+    setCount("0");
     tick();
     clock.advanceMs(100);
     EXPECT_TRUE(tick([](WarningWindow& w) { countDown(w); }));
@@ -332,27 +325,6 @@ TEST_F(DueEventTest, DayTestsAndOrderDecideWhatRuns)
 }
 
 namespace {
-
-// Sets the time zone of this test process, for local times built after it; restores it after.
-class TimeZoneGuard {
-public:
-    explicit TimeZoneGuard(const char* zone) : m_previous(qgetenv("TZ"))
-    {
-        qputenv("TZ", zone);
-        tzset();
-    }
-    ~TimeZoneGuard()
-    {
-        if (m_previous.isEmpty())
-            qunsetenv("TZ");
-        else
-            qputenv("TZ", m_previous);
-        tzset();
-    }
-
-private:
-    QByteArray m_previous;
-};
 
 QDateTime utc(const QDate& date, int h, int m, int s = 0)
 {
@@ -366,7 +338,13 @@ QDateTime utc(const QDate& date, int h, int m, int s = 0)
 // changes, sleeps of the computer, changes of the schedule and daylight-saving nights.
 TEST_F(DueEventTest, WakesOnlyForSecondsInWhichAnEntryCanBeDue)
 {
-    const TimeZoneGuard berlin("Europe/Berlin");
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "Europe/Berlin");
+    tzset();
+    const auto restoreZone = qScopeGuard([&] {
+        zone.isEmpty() ? qunsetenv("TZ") : qputenv("TZ", zone);
+        tzset();
+    });
     const auto at = [](int h, int m, int s = 0, int ms = 0) { return QDateTime(Monday, QTime(h, m, s, ms)); };
     // Sets the clock as the user does (or as a resume from sleep does), with the signal for it.
     const auto set = [this](const QDateTime& when, bool resumed = false) {
@@ -381,7 +359,7 @@ TEST_F(DueEventTest, WakesOnlyForSecondsInWhichAnEntryCanBeDue)
                 QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
         };
     };
-    const auto add = [this] { addEntry(QStringLiteral("07:30:00 PM"), QStringLiteral("Daily")); };
+    const auto add = [this] { addEntry("07:30:00 PM", "Daily"); };
     QStringList thousand;
     for (int i = 0; i < 1000; ++i)
         thousand << formatTimeText(8 * 3600 + i * 7);
@@ -396,103 +374,44 @@ TEST_F(DueEventTest, WakesOnlyForSecondsInWhichAnEntryCanBeDue)
         QDateTime until;
         std::vector<QDateTime> warned; // the seconds in which the warning opens
     };
-    const QStringList due{"07:30:00 PM"};
+    const QStringList due{"07:30:00 PM"}, night{"02:30:00 AM", "03:00:00 AM"};
+    // clang-format off
     const Case cases[] = {
         {"found after a 59-minute sleep", at(18, 31), due, {}, {}, at(19, 31), {at(19, 30)}},
         {"1,000 entries none due in the hour", at(18, 30), thousand, {}, {}, at(19, 30), {}},
-        {"clock set forward past an entry skips it",
-         at(19, 29),
-         {"07:30:00 PM", "07:31:00 PM"},
-         at(19, 29, 10),
-         set(at(19, 30, 30)),
-         at(19, 32),
-         {at(19, 31)}},
-        {"clock set back before an entry fires it",
-         at(19, 31),
-         due,
-         at(19, 31),
-         set(at(19, 29, 59, 500)),
-         at(19, 31),
-         {at(19, 30)}},
-        {"resume after the entry's second",
-         at(19, 29),
-         due,
-         at(19, 29),
-         set(at(19, 30, 30), true),
-         at(19, 32),
-         {}},
-        {"resume before the entry's second",
-         at(19, 29),
-         due,
-         at(19, 29),
-         set(at(19, 29, 59), true),
-         at(19, 31),
-         {at(19, 30)}},
-        {"Add of an entry due in 2 s while asleep",
-         at(19, 29, 30),
-         {"09:00:00 PM"},
-         at(19, 29, 58),
-         add,
-         at(19, 31),
-         {at(19, 30)}},
-        {"Edit that moves an entry to 2 s ahead",
-         at(19, 29, 30),
-         {"09:00:00 PM"},
-         at(19, 29, 58),
-         [&, this] {
-             add();
-             form->schedule().removeAt(0);
-         },
-         at(19, 31),
-         {at(19, 30)}},
-        {"Delete while asleep",
-         at(19, 29),
-         due,
-         at(19, 29, 30),
-         [this] { form->schedule().removeAt(0); },
-         at(19, 31),
-         {}},
+        {"clock set forward past an entry skips it", at(19, 29), {"07:30:00 PM", "07:31:00 PM"},
+         at(19, 29, 10), set(at(19, 30, 30)), at(19, 32), {at(19, 31)}},
+        {"clock set back before an entry fires it", at(19, 31), due,
+         at(19, 31), set(at(19, 29, 59, 500)), at(19, 31), {at(19, 30)}},
+        {"resume after the entry's second", at(19, 29), due,
+         at(19, 29), set(at(19, 30, 30), true), at(19, 32), {}},
+        {"resume before the entry's second", at(19, 29), due,
+         at(19, 29), set(at(19, 29, 59), true), at(19, 31), {at(19, 30)}},
+        {"Add of an entry due in 2 s while asleep", at(19, 29, 30), {"09:00:00 PM"},
+         at(19, 29, 58), add, at(19, 31), {at(19, 30)}},
+        {"Edit that moves an entry to 2 s ahead", at(19, 29, 30), {"09:00:00 PM"},
+         at(19, 29, 58), [&, this] { add(); form->schedule().removeAt(0); }, at(19, 31), {at(19, 30)}},
+        {"Delete while asleep", at(19, 29), due,
+         at(19, 29, 30), [this] { form->schedule().removeAt(0); }, at(19, 31), {}},
         {"Disable while asleep", at(19, 29), due, at(19, 29, 30), click({"disablebtn"}), at(19, 31), {}},
-        {"Disable and Start while asleep",
-         at(19, 29),
-         due,
-         at(19, 29, 30),
-         click({"disablebtn", "Startbtn"}),
-         at(19, 31),
-         {at(19, 30)}},
-        {"Start after the entry's second passed while disabled",
-         at(19, 29),
-         due,
+        {"Disable and Start while asleep", at(19, 29), due,
+         at(19, 29, 30), click({"disablebtn", "Startbtn"}), at(19, 31), {at(19, 30)}},
+        {"Start after the entry's second passed while disabled", at(19, 29), due,
          at(19, 29, 59),
-         [&, this] {
-             click({"disablebtn"})();
-             clock.set(at(19, 30, 1));
-             click({"Startbtn"})();
-         },
-         at(19, 31),
-         {}},
-        {"spring forward: no 02:30, 03:00 once",
-         utc(springForward, 0, 58, 30),
-         {"02:30:00 AM", "03:00:00 AM"},
-         {},
-         {},
-         utc(springForward, 1, 1),
-         {utc(springForward, 1, 0)}},
-        {"fall back: 02:30 twice, 03:00 once",
-         utc(fallBack.addDays(-1), 23, 59),
-         {"02:30:00 AM", "03:00:00 AM"},
-         {},
-         {},
-         utc(fallBack, 2, 1),
-         {utc(fallBack, 0, 30), utc(fallBack, 1, 30), utc(fallBack, 2, 0)}},
+         [&, this] { click({"disablebtn"})(); clock.set(at(19, 30, 1));
+                     click({"Startbtn"})(); }, at(19, 31), {}},
+        {"spring forward: no 02:30, 03:00 once", utc(springForward, 0, 58, 30), night,
+         {}, {}, utc(springForward, 1, 1), {utc(springForward, 1, 0)}},
+        {"fall back: 02:30 twice, 03:00 once", utc(fallBack.addDays(-1), 23, 59), night,
+         {}, {}, utc(fallBack, 2, 1), {utc(fallBack, 0, 30), utc(fallBack, 1, 30), utc(fallBack, 2, 0)}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         form.reset();
         clock.set(c.start);
         form = newForm();
         for (const QString& time : c.entries)
-            addEntry(time, QStringLiteral("Daily"), QStringLiteral("Shutdown"), QStringLiteral("Enabled"),
-                     c.start.date().addDays(-1));
+            addEntry(time, "Daily", "Shutdown", "Enabled", c.start.date().addDays(-1));
         ASSERT_TRUE(form->startUp());
         wakes = 0;
         std::vector<qint64> warned;
@@ -519,7 +438,7 @@ TEST_F(DueEventTest, TrayTooltipNamesTheNextEvent)
     clock.set(QDateTime(Monday, QTime(19, 0)));
     emit clockChange().clockSet();
     const auto add = [this](const char* time, const char* frequency, const char* event) {
-        return [=, this] { addEntry(QLatin1String(time), QLatin1String(frequency), QLatin1String(event)); };
+        return [=, this] { addEntry(time, frequency, event); };
     };
     const auto click = [this](const char* button) {
         return [=, this] { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); };

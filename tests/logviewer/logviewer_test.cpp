@@ -158,29 +158,21 @@ TEST_F(LogViewerTest, LinesThatAreNotUtf8AreShownAsLatin1)
     EXPECT_EQ(seen->text, QStringLiteral("\"Caf\u00e9\"\r\n\"Caf\u00e9\"\r\n"));
 }
 
-TEST_F(LogViewerTest, LooksAsDesignedAndEveryControlIsReachable)
+// How it looks beyond what every window owes (see windowchecks.h, run by the keyboard test).
+TEST_F(LogViewerTest, OpensCentredWithTheTextFocusedAndClosesFromTheKeyboard)
 {
     writeLog(QStringLiteral("LogFile.log"), ShutdownLine + "\r\n");
     EXPECT_TRUE(view([&](QWidget* window) {
-        EXPECT_EQ(window->windowTitle(), QStringLiteral("Log File Viewer"));
-        EXPECT_EQ(window->size(), QSize(510, 456));
         EXPECT_FALSE(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
         const QRect screen = window->screen()->availableGeometry();
         EXPECT_LE((window->geometry().center() - screen.center()).manhattanLength(), 4)
             << "centred on the screen";
-
         auto* text = window->findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
         auto* exit = window->findChild<QPushButton*>(QStringLiteral("Command1"));
         ASSERT_NE(text, nullptr);
         ASSERT_NE(exit, nullptr);
-        EXPECT_EQ(text->geometry(), QRect(16, 8, 481, 401));
         EXPECT_EQ(text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         EXPECT_EQ(text->palette().color(QPalette::Base), window->palette().color(QPalette::Window));
-        EXPECT_FALSE(text->accessibleName().isEmpty());
-        EXPECT_EQ(exit->text(), QStringLiteral("&Exit"));
-        EXPECT_EQ(exit->geometry(), QRect(214, 424, 81, 25));
-        EXPECT_LE(exit->fontMetrics().horizontalAdvance(QStringLiteral("Exit")) + 8, exit->width());
-
         // The text box has the focus; Tab leaves it for the button, which Enter then presses.
         EXPECT_EQ(QApplication::focusWidget(), text);
         QTest::keyClick(text, Qt::Key_Tab);

@@ -1,5 +1,6 @@
 #include "desktop/paths.h"
 #include "support/modaldriver.h"
+#include "support/windowchecks.h"
 #include "support/windowharness.h"
 
 #include <QAccessible>
@@ -104,68 +105,12 @@ protected:
     }
 };
 
-// The letter after the single "&" of a caption, or nothing.
-QChar mnemonic(const QString& caption)
-{
-    const qsizetype at = caption.indexOf(QLatin1Char('&'));
-    const bool one = at >= 0 && at + 1 < caption.size() && caption.indexOf(QLatin1Char('&'), at + 1) < 0;
-    return one && caption[at + 1].isLetter() ? caption[at + 1].toLower() : QChar();
-}
-
 } // namespace
 
-TEST_F(WindowsTest, EveryButtonTabAndLabelHasAMnemonicOfItsOwnInItsWindow)
+// Every window's controls fit, have mnemonics of their own and names for screen readers.
+TEST_F(WindowsTest, EveryWindowsControlsFitAndAreNamedWithMnemonicsOfTheirOwn)
 {
-    forEveryWindow([](QWidget* window) {
-        QStringList captions;
-        for (const QTabWidget* tabs : window->findChildren<QTabWidget*>())
-            for (int i = 0; i < tabs->count(); ++i)
-                captions << tabs->tabText(i);
-        for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
-            if (qobject_cast<const QPushButton*>(button) || qobject_cast<const QCheckBox*>(button))
-                captions << button->text();
-        for (const QLabel* label : window->findChildren<QLabel*>())
-            if (label->buddy())
-                captions << label->text();
-        QMap<QChar, QString> taken;
-        for (const QString& caption : captions) {
-            const QChar letter = mnemonic(caption);
-            EXPECT_FALSE(letter.isNull())
-                << window->objectName().toStdString() << ": " << caption.toStdString();
-            if (letter.isNull())
-                continue;
-            EXPECT_FALSE(taken.contains(letter))
-                << window->objectName().toStdString() << ": " << caption.toStdString() << " and "
-                << taken.value(letter).toStdString();
-            taken.insert(letter, caption);
-        }
-    });
-}
-
-TEST_F(WindowsTest, ScreenReadersFindEverySelectorAndTextBoxLabelledByItsCaption)
-{
-    forEveryWindow([](QWidget* window) {
-        QList<QWidget*> fields;
-        for (QComboBox* combo : window->findChildren<QComboBox*>())
-            fields << combo;
-        for (QLineEdit* edit : window->findChildren<QLineEdit*>())
-            if (!qobject_cast<QComboBox*>(edit->parentWidget()))
-                fields << edit;
-        for (QWidget* field : fields) {
-            const std::string name = field->objectName().toStdString();
-            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(field);
-            ASSERT_NE(accessible, nullptr) << name;
-            // A frame's title is a further label of what it holds.
-            QAccessibleInterface* caption = nullptr;
-            for (const auto& [labelling, relation] : accessible->relations(QAccessible::Label))
-                if (qobject_cast<QLabel*>(labelling->object()))
-                    caption = labelling;
-            ASSERT_NE(caption, nullptr) << name;
-            const QString text = qobject_cast<QLabel*>(caption->object())->text();
-            EXPECT_FALSE(mnemonic(text).isNull()) << name;
-            EXPECT_EQ(caption->text(QAccessible::Name), QString(text).remove(QLatin1Char('&'))) << name;
-        }
-    });
+    forEveryWindow(expectEveryControlFitsAndIsNamed);
 }
 
 TEST_F(KeyboardTest, TheLogViewerOpensReadOnlyAtTheNewestLineWithPlainLineBreaksForScreenReaders)

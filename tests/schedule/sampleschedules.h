@@ -8,6 +8,10 @@
 #include <ostream>
 #include <vector>
 
+// The length of the schedules the kill test saves: long enough that a save takes a while,
+// short enough for hundreds of kills.
+inline constexpr int SavedEntries = 300;
+
 // Schedules for store tests. Two variants of the same length differ in every field of every
 // entry and in every option, so any mix of the two is told apart from either.
 
@@ -50,8 +54,13 @@ inline std::vector<ScheduleEntry> entriesOf(const ScheduleList& list)
 // The options as a load of a store saved with these values gives them back.
 inline StoredOptions storedFrom(const OptionValues& values)
 {
-    return StoredOptions{values.EventSound, values.AbortBtn, values.Startup,
-                         values.LogFile,    values.StartMin, values.CountTimer, {}};
+    return StoredOptions{values.EventSound,
+                         values.AbortBtn,
+                         values.Startup,
+                         values.LogFile,
+                         values.StartMin,
+                         values.CountTimer,
+                         {}};
 }
 
 inline void PrintTo(const ScheduleEntry& entry, std::ostream* out)

@@ -1,7 +1,7 @@
-// Saves two schedules of 1000 entries in turn to the file named by its first argument, until
-// it is killed. The second argument, 0 or 1, picks the schedule saved first. After the first
-// save it prints "saved"; then it prints "." as each save starts and "+" as it ends, so
-// whoever kills it can tell whether a save was under way. A failed save exits with 1.
+// Saves two schedules in turn to the file named by its first argument, until it is killed.
+// The second argument, 0 or 1, picks the schedule saved first. When ready it prints "ready";
+// then it prints "." as each save starts and "+" as it ends, so whoever kills it can tell
+// whether a save was under way. A failed save exits with 1.
 
 #include "sampleschedules.h"
 
@@ -33,14 +33,10 @@ int main(int argc, char** argv)
     const QString path = QString::fromLocal8Bit(argv[1]);
     int variant = std::atoi(argv[2]) == 0 ? 0 : 1;
     ScheduleList lists[2];
-    fillList(lists[0], sampleEntries(MaxScheduleEntries, 0));
-    fillList(lists[1], sampleEntries(MaxScheduleEntries, 1));
-
-    if (!save(path, lists[variant], variant))
-        return 1;
-    say("saved\n");
-    for (;;) {
-        variant = 1 - variant;
+    fillList(lists[0], sampleEntries(SavedEntries, 0));
+    fillList(lists[1], sampleEntries(SavedEntries, 1));
+    say("ready\n");
+    for (;; variant = 1 - variant) {
         say(".");
         if (!save(path, lists[variant], variant))
             return 1;

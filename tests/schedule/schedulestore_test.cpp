@@ -96,10 +96,6 @@ TEST_F(ScheduleStore, EmptyScheduleKeepsTheOptionsInTheirOwnSection)
         QByteArray("[Options]\nSound=1\nAbortBtn=0\nCountTimer=42\nStartup=0\nLogFile=2\nStartMin=1\n"));
     EXPECT_EQ(load(), (StoredOptions{1, 0, 0, 2, 1, QStringLiteral("42"), {}}));
     EXPECT_EQ(list.count(), 0);
-
-    // Beside an entry the section is not read: the entries' sections hold the options.
-    writeAll(path, section(1, "a") + "[Options]\nSound=1\nStartup=0\n");
-    EXPECT_EQ(load(), storedFrom(OptionValues{}));
 }
 
 TEST_F(ScheduleStore, SaveReplacesEverythingTheStoreHeld)
@@ -121,66 +117,82 @@ TEST_F(ScheduleStore, SaveReplacesEverythingTheStoreHeld)
     EXPECT_EQ(store.sections(), QStringList{"1"});
 }
 
-TEST_F(ScheduleStore, LoadStopsAtTheFirstSectionWithoutStatus)
+// Stored files as other versions, hands or damage leave them, and what loads from each: the
+// entries ("record|status|frequency|event") and the options.
+TEST_F(ScheduleStore, LoadsWhatEachStoredFileHolds)
 {
-    writeAll(path, section(1, "1/2/2026 01:00:00 AM") +
-                       "[2]\nSetTime=1/3/2026 02:00:00 AM\nFrequency=Daily\n\n" +
-                       section(3, "1/4/2026 03:00:00 AM"));
-    load();
-    ASSERT_EQ(list.count(), 1);
-    EXPECT_EQ(list.record(0), "1/2/2026 01:00:00 AM");
-
-    // An empty status ends the schedule just like a missing one.
-    writeAll(path, section(1, "a") + section(2, "b", "") + section(3, "c"));
-    load();
-    EXPECT_EQ(list.count(), 1);
-
-    // So does a missing section "1".
-    writeAll(path, section(2, "b"));
-    EXPECT_EQ(load(), StoredOptions{});
-    EXPECT_EQ(list.count(), 0);
-}
-
-TEST_F(ScheduleStore, SectionWithoutOptionsKeepsTheEarlierOnes)
-{
-    const QByteArray onlyFour =
-        "[2]\nSetTime=1/3/2026 02:00:00 AM\nStatus=Disabled\nFrequency=Once\nEvent=Reboot\n\n";
-    writeAll(path, section(1, "1/2/2026 01:00:00 AM", "Enabled", "1\n0\n42\n0\n2\n1") + onlyFour);
-    EXPECT_EQ(load(), (StoredOptions{1, 0, 0, 2, 1, QStringLiteral("42"), {}}));
-    ASSERT_EQ(list.count(), 2);
-    EXPECT_EQ(list.entry(1), (ScheduleEntry{"1/3/2026 02:00:00 AM", "Disabled", "Once", "Reboot"}));
-
-    // As the only section, it leaves every option unset, so the controls keep their defaults.
-    writeAll(path, "[1]\nSetTime=1/3/2026 02:00:00 AM\nStatus=Disabled\nFrequency=Once\nEvent=Reboot\n");
-    EXPECT_EQ(load(), StoredOptions{});
-    EXPECT_EQ(list.count(), 1);
-}
-
-TEST_F(ScheduleStore, LastSectionDecidesTheOptions)
-{
-    writeAll(path, section(1, "a", "Enabled", "1\n0\n10\n0\n0\n1") +
-                       section(2, "b", "Enabled", "0\n1\n20\n1\n1\n0"));
-    EXPECT_EQ(load(), (StoredOptions{0, 1, 1, 1, 0, QStringLiteral("20"), {}}));
-}
-
-TEST_F(ScheduleStore, UnusableCheckBoxValuesLeaveTheOptionAsItWas)
-{
-    // Section 1 sets every option; section 2 holds values that are no check box value.
-    writeAll(path, section(1, "a", "Enabled", "1\n1\n9\n1\n1\n1") +
-                       section(2, "b", "Enabled", "abc\n3\n\n-1\n99999\n1x"));
-    EXPECT_EQ(load(), (StoredOptions{1, 1, 1, 1, 1, QStringLiteral("9"), {}}));
-
-    // Numbers are read as numbers: blanks, signs, fractions rounded half to even.
-    writeAll(path, section(1, "a", "Enabled", " 2 \n+0\n5\n1.4\n0.5\n1.5"));
-    EXPECT_EQ(load(), (StoredOptions{2, 0, 1, 0, 2, QStringLiteral("5"), {}}));
-}
-
-TEST_F(ScheduleStore, CountTimerLoadsUnchanged)
-{
-    writeAll(path, section(1, "a", "Enabled", "0\n1\nabc\n1\n1\n0"));
-    EXPECT_EQ(load().CountTimer, QStringLiteral("abc"));
-    writeAll(path, section(1, "a", "Enabled", "0\n1\n 007 \n1\n1\n0"));
-    EXPECT_EQ(load().CountTimer, QStringLiteral(" 007 "));
+    const QByteArray crLf = QByteArray(section(1, "1/2/2026 01:00:00 AM", "Enabled", "1\n0\n12\n0\n1\n1") +
+                                       section(2, "1/3/2026 02:00:00 PM", "Disabled"))
+                                .replace("\n", "\r\n");
+    const QByteArray onlyFour = "[2]\nSetTime=b\nStatus=Disabled\nFrequency=Once\nEvent=Reboot\n\n";
+    const StoredOptions defaults = storedFrom(OptionValues{});
+    const struct {
+        const char* what;
+        QByteArray file; // empty: no file
+        QStringList entries;
+        StoredOptions options;
+    } rows[] = {
+        {"no file", {}, {}, {}},
+        {"a section without status ends the schedule",
+         section(1, "a") + "[2]\nSetTime=b\nFrequency=Daily\n\n" + section(3, "c"),
+         {"a|Enabled|Daily|Shutdown"},
+         defaults},
+        {"so does an empty status",
+         section(1, "a") + section(2, "b", "") + section(3, "c"),
+         {"a|Enabled|Daily|Shutdown"},
+         defaults},
+        {"so does a missing section 1", section(2, "b"), {}, {}},
+        {"a section without options keeps the earlier ones",
+         section(1, "a", "Enabled", "1\n0\n42\n0\n2\n1") + onlyFour,
+         {"a|Enabled|Daily|Shutdown", "b|Disabled|Once|Reboot"},
+         StoredOptions{1, 0, 0, 2, 1, "42", {}}},
+        {"alone it leaves every option unset",
+         "[1]\nSetTime=b\nStatus=Disabled\nFrequency=Once\nEvent=Reboot\n",
+         {"b|Disabled|Once|Reboot"},
+         {}},
+        {"the last section decides the options",
+         section(1, "a", "Enabled", "1\n0\n10\n0\n0\n1") + section(2, "b", "Enabled", "0\n1\n20\n1\n1\n0"),
+         {"a|Enabled|Daily|Shutdown", "b|Enabled|Daily|Shutdown"},
+         StoredOptions{0, 1, 1, 1, 0, "20", {}}},
+        {"values that are no check box value leave the option as it was",
+         section(1, "a", "Enabled", "1\n1\n9\n1\n1\n1") +
+             section(2, "b", "Enabled", "abc\n3\n\n-1\n99999\n1x"),
+         {"a|Enabled|Daily|Shutdown", "b|Enabled|Daily|Shutdown"},
+         StoredOptions{1, 1, 1, 1, 1, "9", {}}},
+        {"numbers with blanks, signs and fractions rounded half to even",
+         section(1, "a", "Enabled", " 2 \n+0\n 007 \n1.4\n0.5\n1.5"),
+         {"a|Enabled|Daily|Shutdown"},
+         StoredOptions{2, 0, 1, 0, 2, " 007 ", {}}},
+        {"CR LF line ends",
+         crLf,
+         {"1/2/2026 01:00:00 AM|Enabled|Daily|Shutdown", "1/3/2026 02:00:00 PM|Disabled|Daily|Shutdown"},
+         defaults},
+        {"values are taken by position, only Status by name",
+         "[1]\nEvent=a\nStatus=Enabled\nSetTime=Weekly\nx=Reboot\n"
+         "a=1\nb=0\nc=33\nd=0\ne=2\nf=1\neleventh=0\ntwelfth=0\n\n[2]\nStatus=Disabled\nSetTime=b\n",
+         {"a|Enabled|Weekly|Reboot", "Disabled|b|Weekly|Reboot"},
+         StoredOptions{1, 0, 0, 2, 1, "33", {}}},
+        {"an unreadable record keeps its place",
+         section(1, "1/2/2026 01:00:00 AM") + section(2, "not a date"),
+         {"1/2/2026 01:00:00 AM|Enabled|Daily|Shutdown", "not a date|Enabled|Daily|Shutdown"},
+         defaults},
+        {"[Options] beside an entry is not read",
+         section(1, "a") + "[Options]\nSound=1\nStartup=0\n",
+         {"a|Enabled|Daily|Shutdown"},
+         defaults},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        QFile::remove(path);
+        if (!row.file.isEmpty())
+            writeAll(path, row.file);
+        EXPECT_EQ(load(), row.options);
+        QStringList loaded;
+        for (const ScheduleEntry& e : entriesOf(list))
+            loaded << QStringList{e.SetTime, e.Status, e.Frequency, e.Event}.join(u'|');
+        EXPECT_EQ(loaded, row.entries);
+        EXPECT_EQ(list.rowCount(), list.count());
+    }
 }
 
 TEST_F(ScheduleStore, LoadsAtMostAThousandEntries)
@@ -217,50 +229,6 @@ TEST_F(ScheduleStore, AwkwardTextsRoundTrip)
     IniStore store;
     ASSERT_EQ(store.load(path), QString());
     EXPECT_EQ(store.sections(), QStringList({"1", "2", "3"}));
-}
-
-TEST_F(ScheduleStore, CrLfLineEndsLoad)
-{
-    QByteArray text = section(1, "1/2/2026 01:00:00 AM", "Enabled", "1\n0\n12\n0\n1\n1") +
-                      section(2, "1/3/2026 02:00:00 PM", "Disabled");
-    text.replace("\n", "\r\n");
-    writeAll(path, text);
-    EXPECT_EQ(load(), (StoredOptions{0, 1, 1, 1, 0, QStringLiteral("5"), {}}));
-    ASSERT_EQ(list.count(), 2);
-    EXPECT_EQ(list.entry(1), (ScheduleEntry{"1/3/2026 02:00:00 PM", "Disabled", "Daily", "Shutdown"}));
-    EXPECT_EQ(list.cell(1, ScheduleList::TimeColumn), "02:00:00 PM");
-}
-
-TEST_F(ScheduleStore, ValuesAreTakenByPositionNotByName)
-{
-    // Keys renamed and reordered: the first value is the record, the second the status, ...
-    writeAll(path, "[1]\nEvent=1/2/2026 01:00:00 AM\nStatus=Enabled\nSetTime=Weekly\nx=Reboot\n"
-                   "a=1\nb=0\nc=33\nd=0\ne=2\nf=1\neleventh=0\ntwelfth=0\n\n"
-                   // Only "Status" is looked up by name, to see whether the section counts.
-                   "[2]\nStatus=Disabled\nSetTime=1/3/2026 02:00:00 AM\n");
-    EXPECT_EQ(load(), (StoredOptions{1, 0, 0, 2, 1, QStringLiteral("33"), {}}));
-    ASSERT_EQ(list.count(), 2);
-    EXPECT_EQ(list.entry(0), (ScheduleEntry{"1/2/2026 01:00:00 AM", "Enabled", "Weekly", "Reboot"}));
-    // Section 2 fills slots 0 and 1 only; slots 2 and 3 keep section 1's texts.
-    EXPECT_EQ(list.entry(1), (ScheduleEntry{"Disabled", "1/3/2026 02:00:00 AM", "Weekly", "Reboot"}));
-}
-
-TEST_F(ScheduleStore, UnreadableRecordStillTakesItsPlace)
-{
-    writeAll(path, section(1, "1/2/2026 01:00:00 AM") + section(2, "not a date") +
-                       section(3, "1/4/2026 03:00:00 PM"));
-    load();
-    ASSERT_EQ(list.count(), 3);
-    EXPECT_EQ(list.record(1), "not a date");
-    EXPECT_EQ(list.cell(1, ScheduleList::TimeColumn), "");
-    EXPECT_EQ(list.cell(1, ScheduleList::StatusColumn), "Enabled");
-    EXPECT_EQ(list.cell(2, ScheduleList::TimeColumn), "03:00:00 PM");
-}
-
-TEST_F(ScheduleStore, MissingFileLoadsNothing)
-{
-    EXPECT_EQ(load(), StoredOptions{});
-    EXPECT_EQ(list.count(), 0);
 }
 
 TEST_F(ScheduleStore, SaveFailureReportsAndKeepsTheOldFile)

@@ -12,8 +12,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
-#include <functional>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 
@@ -39,6 +39,8 @@ QString validate(const QString& path)
 
 } // namespace
 
+// Checked at Exit writes a valid entry that runs this program; unchecking removes it at once,
+// and removing a missing entry at Exit is quiet.
 TEST(XdgAutostart, CheckedAtExitWritesAValidEntryAndUncheckedRemovesIt)
 {
     TempEnvironment env;
@@ -48,31 +50,27 @@ TEST(XdgAutostart, CheckedAtExitWritesAValidEntryAndUncheckedRemovesIt)
     FakeSound sound;
     FakeNotification notification;
     const QString entry = Paths::autostartFile();
-
-    {
+    for (const bool uncheck : {false, true}) {
         MainWindow form(MainWindowServices{tray, *startup, power, sound, notification});
         ASSERT_TRUE(form.startUp());
         form.schedule().append({QStringLiteral("12/6/2026 07:30:00 PM"), QStringLiteral("Enabled"),
                                 QStringLiteral("Daily"), QStringLiteral("Shutdown")});
-        ASSERT_TRUE(form.findChild<QCheckBox*>(QStringLiteral("Check1"))->isChecked());
-        QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("Command4")), Qt::LeftButton);
-        ASSERT_EQ(env.programEnds, 1);
-    }
-    const QString text = readAll(entry);
-    EXPECT_TRUE(
-        text.contains(QStringLiteral("Exec=\"") + QCoreApplication::applicationFilePath() + QLatin1Char('"')))
-        << text.toStdString();
-    EXPECT_EQ(validate(entry), QString());
-
-    {
-        MainWindow form(MainWindowServices{tray, *startup, power, sound, notification});
-        ASSERT_TRUE(form.startUp());
         auto* box = form.findChild<QCheckBox*>(QStringLiteral("Check1"));
-        QTest::mouseClick(box, Qt::LeftButton); // the click itself removes the entry
-        EXPECT_FALSE(QFile::exists(entry));
+        ASSERT_TRUE(box->isChecked());
+        if (uncheck) {
+            QTest::mouseClick(box, Qt::LeftButton);
+            EXPECT_FALSE(QFile::exists(entry));
+        }
         QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("Command4")), Qt::LeftButton);
-        EXPECT_FALSE(QFile::exists(entry)) << "removing a missing entry is quiet";
+        EXPECT_EQ(QFile::exists(entry), !uncheck);
+        if (!uncheck) {
+            EXPECT_TRUE(readAll(entry).contains(QStringLiteral("Exec=\"") +
+                                                QCoreApplication::applicationFilePath() + QLatin1Char('"')))
+                << readAll(entry).toStdString();
+            EXPECT_EQ(validate(entry), QString());
+        }
     }
+    EXPECT_EQ(env.programEnds, 2);
     EXPECT_TRUE(env.messages.isEmpty());
 }
 
@@ -80,9 +78,8 @@ TEST(XdgAutostart, AnAwkwardPathIsEscapedSoTheEntryIsValidAndRunsThatFile)
 {
     TempEnvironment env;
     // The running executable is this test; copy it to a folder whose name holds the characters
-    // the entry must escape, a line break followed by a key of its own included. (GLib's
-    // launcher looks for the program before it turns %% into %, so a % would fail it there.)
-    const QString odd = env.root() + QStringLiteral("/my \"odd\" $dir\\x\n\tExec=/bin/false\r");
+    // the entry must escape, a line break followed by a key of its own and a field code included.
+    const QString odd = env.root() + QStringLiteral("/my \"odd\" $dir\\x %f\n\tExec=/bin/false\r");
     ASSERT_TRUE(QDir().mkpath(odd));
     const QString copy = odd + QStringLiteral("/lullwick test");
     ASSERT_TRUE(QFile::copy(QCoreApplication::applicationFilePath(), copy));
@@ -101,14 +98,17 @@ TEST(XdgAutostart, AnAwkwardPathIsEscapedSoTheEntryIsValidAndRunsThatFile)
               1)
         << readAll(entry).toStdString();
 
-    // GLib, as a desktop launches the entry, reads the copy's path as the whole command.
+    // GLib's parsers read the copy's path as the whole command: the Exec value unescaped, split as a
+    // shell would, then field codes expanded, %% to % and %f to nothing (no file given).
+    // (GLib's own launcher looks for the program before it expands %%, so it is not used.)
     QProcess glib;
     glib.start(QStringLiteral("/usr/bin/python3"),
                {QStringLiteral("-c"),
-                QStringLiteral("import sys, gi; gi.require_version('Gio', '2.0')\n"
-                               "from gi.repository import Gio, GLib\n"
-                               "info = Gio.DesktopAppInfo.new_from_filename(sys.argv[1])\n"
-                               "print('\\0'.join(GLib.shell_parse_argv(info.get_commandline())[1]), end='')"),
+                QStringLiteral("import re, sys\nfrom gi.repository import GLib\n"
+                               "entry = GLib.KeyFile(); entry.load_from_file(sys.argv[1], 0)\n"
+                               "argv = GLib.shell_parse_argv(entry.get_string('Desktop Entry', 'Exec'))[1]\n"
+                               "expand = lambda a: re.sub('%(.)', lambda m: '%' if m[1] == '%' else '', a)\n"
+                               "print('\\0'.join(map(expand, argv)), end='')"),
                 entry});
     ASSERT_TRUE(glib.waitForFinished(30000));
     EXPECT_EQ(QString::fromUtf8(glib.readAllStandardOutput()), copy)
@@ -123,66 +123,38 @@ TEST(XdgAutostart, WriteForThisExecutable)
     EXPECT_EQ(createStartupRegistration()->SetStartupEntry(), QString());
 }
 
-// A small memory file system mounted on a folder while the object lives (needs root).
-class SmallFileSystem {
-public:
-    explicit SmallFileSystem(const QString& folder) : m_folder(QFile::encodeName(folder))
-    {
-        m_mounted = ::mount("tmpfs", m_folder.constData(), "tmpfs", 0, "size=16k") == 0;
-    }
-    ~SmallFileSystem()
-    {
-        if (m_mounted)
-            ::umount2(m_folder.constData(), MNT_DETACH);
-    }
-    bool mounted() const { return m_mounted; }
-    bool makeReadOnly()
-    {
-        return ::mount(nullptr, m_folder.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
-    }
-    // Takes all the space left.
-    void fill()
-    {
-        QFile filler(QString::fromLocal8Bit(m_folder) + QStringLiteral("/filler"));
-        if (filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            while (filler.write(QByteArray(512, 'x')) > 0) {
-            }
-    }
-
-private:
-    QByteArray m_folder;
-    bool m_mounted = false;
-};
-
+// A full disk and a read-only file system: a 16 KiB memory file system mounted on the
+// autostart folder (needs root), then filled or remounted read-only.
 TEST(XdgAutostart, AnEntryThatCannotBeWrittenGivesTheSystemsReasonAndKeepsTheOldOne)
 {
-    const struct {
-        const char* name;
-        int error;
-        std::function<void(SmallFileSystem&)> harm;
-    } cases[] = {
-        {"full disk", ENOSPC, [](SmallFileSystem& fs) { fs.fill(); }},
-        {"read-only file system", EROFS, [](SmallFileSystem& fs) { ASSERT_TRUE(fs.makeReadOnly()); }},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const int error : {ENOSPC, EROFS}) {
+        SCOPED_TRACE(error);
         TempEnvironment env;
         const QString entry = Paths::autostartFile();
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(entry).absolutePath()));
-        SmallFileSystem fs(QFileInfo(entry).absolutePath());
-        if (!fs.mounted())
+        const QByteArray folder = QFile::encodeName(QFileInfo(entry).absolutePath());
+        ASSERT_TRUE(QDir().mkpath(QString::fromLocal8Bit(folder)));
+        if (::mount("tmpfs", folder.constData(), "tmpfs", 0, "size=16k") != 0)
             GTEST_SKIP() << "mounting a file system is not permitted here";
+        const auto unmount = qScopeGuard([&] { ::umount2(folder.constData(), MNT_DETACH); });
         const auto startup = createStartupRegistration();
         ASSERT_EQ(startup->SetStartupEntry(), QString());
         const QString old = readAll(entry);
-        c.harm(fs);
+        if (error == EROFS) {
+            ASSERT_EQ(::mount(nullptr, folder.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+        } else {
+            QFile filler(QString::fromLocal8Bit(folder) + QStringLiteral("/filler"));
+            ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            while (filler.write(QByteArray(512, 'x')) > 0) {
+            }
+        }
         const QString message = startup->SetStartupEntry();
         EXPECT_TRUE(message.contains(entry)) << message.toStdString();
-        EXPECT_TRUE(message.contains(qt_error_string(c.error))) << message.toStdString();
+        EXPECT_TRUE(message.contains(qt_error_string(error))) << message.toStdString();
         EXPECT_EQ(readAll(entry), old);
     }
 }
 
+// A folder in the entry's place: neither written nor removed, and the reason names it.
 TEST(XdgAutostart, AnEntryThatCannotBeWrittenOrRemovedGivesTheReason)
 {
     TempEnvironment env;

@@ -12,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -39,17 +38,20 @@ public:
     int saves = 0;
 };
 
+DueEvent due(const char* kind, const char* frequency = "Daily", const char* position = "0")
+{
+    return {QStringLiteral("07:30:00 PM"), QLatin1String(kind), QLatin1String(frequency),
+            QLatin1String(position)};
+}
+
 } // namespace
 
 TEST(EventLog, LinesAreQuotedWithLocaleTimeAndDateAndOnlyEverAppended)
 {
     TempEnvironment env;
     const QDateTime evening(QDate(2025, 3, 7), QTime(22, 15, 0));
-    EXPECT_EQ(eventLogLine(QStringLiteral("Reboot"), evening),
-              QStringLiteral("\"Reboot at 10:15:00 PM on 3/7/2025\"\r\n"));
     EXPECT_EQ(eventLogLine(QStringLiteral("PowerOff"), QDateTime(QDate(2025, 12, 24), QTime(7, 0, 0))),
               QStringLiteral("\"PowerOff at 7:00:00 AM on 12/24/2025\"\r\n"));
-
     const QString path = Paths::logFile();
     ASSERT_FALSE(QFile::exists(path));
     EXPECT_EQ(appendToEventLog(path, eventLogLine(QStringLiteral("Shutdown"), evening)), QString());
@@ -58,37 +60,19 @@ TEST(EventLog, LinesAreQuotedWithLocaleTimeAndDateAndOnlyEverAppended)
                                         "\"Logoff at 10:16:00 PM on 3/7/2025\"\r\n"));
 }
 
-TEST(EventLog, ALogThatIsNoRegularFileIsSkippedAtOnceAndDoesNotStopTheEvent)
+// The other things that may stand at the log's name are in the hostile files test.
+TEST(EventLog, AFifoAsTheLogIsSkippedAtOnceAndDoesNotStopTheEvent)
 {
+    TempEnvironment env;
     MockClock clock(QDateTime(QDate(2026, 12, 7), QTime(19, 30, 0)));
-    const struct {
-        const char* name;
-        std::function<void(const QString& path)> make;
-    } cases[] = {
-        {"folder", [](const QString& path) { QDir().mkpath(path); }},
-        {"FIFO", [](const QString& path) { ::mkfifo(QFile::encodeName(path).constData(), 0600); }},
-        {"link to a FIFO",
-         [](const QString& path) {
-             ::mkfifo(QFile::encodeName(path + QStringLiteral(".fifo")).constData(), 0600);
-             QFile::link(path + QStringLiteral(".fifo"), path);
-         }},
-        {"link to /dev/zero", [](const QString& path) { QFile::link(QStringLiteral("/dev/zero"), path); }},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        TempEnvironment env;
-        QDir().mkpath(QFileInfo(Paths::logFile()).absolutePath());
-        c.make(Paths::logFile());
-        EXPECT_NE(appendToEventLog(Paths::logFile(), eventLogLine(QStringLiteral("Shutdown"), clock.now())),
-                  QString());
-        Host host;
-        FakePower power;
-        const Completion done = CompleteEvent({QStringLiteral("07:30:00 PM"), QStringLiteral("Shutdown"),
-                                               QStringLiteral("Daily"), QStringLiteral("0")},
-                                              host, power);
-        EXPECT_TRUE(done.ended);
-        EXPECT_EQ(power.requests, std::vector<int>{5});
-    }
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(Paths::logFile()).absolutePath()));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Paths::logFile()).constData(), 0600), 0);
+    EXPECT_NE(appendToEventLog(Paths::logFile(), eventLogLine(QStringLiteral("Shutdown"), clock.now())),
+              QString());
+    Host host;
+    FakePower power;
+    EXPECT_TRUE(CompleteEvent(due("Shutdown"), host, power).ended);
+    EXPECT_EQ(power.requests, std::vector<int>{5});
 }
 
 TEST(CompleteEvent, ARefusedRequestAddsALineWithTheSystemsReasonAndTheViewerShowsBoth)
@@ -100,11 +84,7 @@ TEST(CompleteEvent, ARefusedRequestAddsALineWithTheSystemsReasonAndTheViewerShow
     TempEnvironment env;
     MockClock clock(QDateTime(QDate(2026, 12, 7), QTime(19, 30, 0)));
     Host host;
-    const auto power = createPowerActions();
-    const Completion done = CompleteEvent({QStringLiteral("07:30:00 PM"), QStringLiteral("Reboot"),
-                                           QStringLiteral("Daily"), QStringLiteral("0")},
-                                          host, *power);
-    EXPECT_FALSE(done.ended);
+    EXPECT_FALSE(CompleteEvent(due("Reboot"), host, *createPowerActions()).ended);
     const QByteArray expected = "\"Reboot at 7:30:00 PM on 12/7/2026\"\r\n"
                                 "\"Reboot refused at 7:30:00 PM on 12/7/2026: Permission denied\"\r\n";
     EXPECT_EQ(readAll(Paths::logFile()), expected);
@@ -117,23 +97,20 @@ TEST(CompleteEvent, EachKindMakesOneRequestAndUnknownKindsOrFrequenciesMakeNone)
 {
     TempEnvironment env;
     MockClock clock(QDateTime(QDate(2026, 12, 7), QTime(19, 30, 0)));
-    const std::pair<const char*, std::vector<int>> kinds[] = {
-        {"Shutdown", {5}}, {"Logoff", {4}}, {"Reboot", {6}}, {"PowerOff", {12}}, {"poweroff", {}}, {"", {}}};
-    for (const auto& [kind, flags] : kinds) {
+    const struct {
+        const char* kind;
+        const char* frequency;
+        std::vector<int> flags;
+    } cases[] = {{"Shutdown", "Weekly", {5}},  {"Logoff", "Weekly", {4}},  {"Reboot", "Weekly", {6}},
+                 {"PowerOff", "Weekly", {12}}, {"poweroff", "Weekly", {}}, {"", "Weekly", {}},
+                 {"Reboot", "Monthly", {}}};
+    for (const auto& c : cases) {
         Host host;
         host.log = false;
         FakePower power;
-        CompleteEvent({QStringLiteral("07:30:00 PM"), QLatin1String(kind), QStringLiteral("Weekly"),
-                       QStringLiteral("0")},
-                      host, power);
-        EXPECT_EQ(power.requests, flags) << kind;
+        CompleteEvent(due(c.kind, c.frequency), host, power);
+        EXPECT_EQ(power.requests, c.flags) << c.kind << " " << c.frequency;
     }
-    Host host;
-    FakePower power;
-    CompleteEvent({QStringLiteral("07:30:00 PM"), QStringLiteral("Reboot"), QStringLiteral("Monthly"),
-                   QStringLiteral("0")},
-                  host, power);
-    EXPECT_TRUE(power.requests.empty());
     EXPECT_EQ(env.programEnds, 7) << "the program ends in every case";
 }
 
@@ -146,8 +123,6 @@ TEST(CompleteEvent, OnceEntryIsRemovedAndSavedBeforeTheRequestAndPutBackWhenRefu
     for (const char* record : {"12/1/2026 07:29:00 PM", "12/1/2026 07:30:00 PM", "12/1/2026 07:31:00 PM"})
         host.list.append({QLatin1String(record), QStringLiteral("Enabled"), QStringLiteral("Once"),
                           QStringLiteral("Reboot")});
-    const DueEvent due{QStringLiteral("07:30:00 PM"), QStringLiteral("Reboot"), QStringLiteral("Once"),
-                       QStringLiteral("1")};
 
     // The refusing request sees the entry already gone and saved.
     class Checking final : public PowerActions {
@@ -155,17 +130,14 @@ TEST(CompleteEvent, OnceEntryIsRemovedAndSavedBeforeTheRequestAndPutBackWhenRefu
         explicit Checking(Host& h) : host(h) {}
         QString RequestExitWindows(int) override
         {
-            countAtRequest = host.list.count();
-            savesAtRequest = host.saves;
+            seen = {host.list.count(), host.saves};
             return QStringLiteral("Access denied");
         }
         Host& host;
-        int countAtRequest = -1;
-        int savesAtRequest = -1;
+        std::pair<int, int> seen;
     } refusing(host);
-    const Completion refused = CompleteEvent(due, host, refusing);
-    EXPECT_EQ(refusing.countAtRequest, 2);
-    EXPECT_EQ(refusing.savesAtRequest, 1);
+    const Completion refused = CompleteEvent(due("Reboot", "Once", "1"), host, refusing);
+    EXPECT_EQ(refusing.seen, std::pair(2, 1));
     EXPECT_FALSE(refused.ended);
     EXPECT_EQ(refused.refusal, QStringLiteral("Access denied"));
     EXPECT_EQ(env.programEnds, 0);
@@ -174,13 +146,10 @@ TEST(CompleteEvent, OnceEntryIsRemovedAndSavedBeforeTheRequestAndPutBackWhenRefu
     EXPECT_EQ(host.saves, 2);
 
     FakePower accepting;
-    EXPECT_TRUE(CompleteEvent(due, host, accepting).ended);
-    EXPECT_EQ(host.list.count(), 2);
+    EXPECT_TRUE(CompleteEvent(due("Reboot", "Once", "1"), host, accepting).ended);
+    CompleteEvent(due("Reboot", "Once", "7"), host, accepting); // a position no longer there removes nothing
+    ASSERT_EQ(host.list.count(), 2);
     EXPECT_EQ(host.list.record(1), QStringLiteral("12/1/2026 07:31:00 PM"));
-
-    // A position that no longer exists removes nothing.
-    CompleteEvent({due.DueTime, due.EventKind, due.Frequency, QStringLiteral("7")}, host, accepting);
-    EXPECT_EQ(host.list.count(), 2);
 }
 
 // The clip plays from the program's resources: a "warning.wav" in the current folder, here a

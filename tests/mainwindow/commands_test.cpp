@@ -1,4 +1,5 @@
 #include "desktop/paths.h"
+#include "schedule/sampleschedules.h"
 #include "schedule/schedulestore.h"
 #include "support/modaldriver.h"
 #include "support/windowharness.h"
@@ -19,10 +20,7 @@ protected:
     CommandsTest() : WindowHarness(QDateTime(QDate(2026, 12, 8), QTime(9, 0, 0))) {}
 
     void click(const char* name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
-    void pick(const char* selector, const char* item)
-    {
-        child<QComboBox>(selector)->setCurrentText(QLatin1String(item));
-    }
+    void pick(const char* selector, const QString& item) { child<QComboBox>(selector)->setCurrentText(item); }
     void select(int row)
     {
         auto* table = child<QTreeView>("mainListview");
@@ -38,83 +36,53 @@ protected:
         click("Command2");
         EXPECT_TRUE(driver.ran());
     }
-    QStringList times() const
-    {
-        QStringList result;
-        for (int p = 0; p < form->schedule().count(); ++p)
-            result << form->schedule().cell(p, ScheduleList::TimeColumn);
-        return result;
-    }
 };
 
 } // namespace
 
+// Add appends what the selectors show (a weekly entry dated on the next chosen day); Delete
+// removes the selected entry and says so when there is none.
 TEST_F(CommandsTest, AddAppendsFromTheSelectorsAndDeleteRemovesTheSelectedEntry)
 {
-    ASSERT_TRUE(form->startUp());
+    ASSERT_TRUE(form->startUp()); // on Tuesday 12/8/2026
     click("Command3");
-    EXPECT_EQ(env.messages, QStringList{QStringLiteral("Nothing to Delete")});
-
-    pick("cmbHour", "11");
-    pick("CmbAMPM", "PM");
-    pick("CmbFrequency", "Weekly");
-    pick("CmbEvent", "Reboot");
-    click("Command1");
-    click("Command1");
-    pick("cmbHour", "01");
+    EXPECT_EQ(child<QComboBox>("CmbWeekday")->currentText(), QStringLiteral("Tuesday"));
     pick("CmbMinute", "05");
     pick("CmbSecond", "09");
-    pick("CmbAMPM", "AM");
-    pick("CmbStatus", "Disabled");
-    click("Command1");
-    EXPECT_EQ(times(), (QStringList{"11:00:00 PM", "11:00:00 PM", "01:05:09 AM"}));
-    EXPECT_EQ(form->schedule().entry(0), form->schedule().entry(1)) << "a second Add repeats the entry";
-    EXPECT_EQ(form->schedule().entry(2),
-              (ScheduleEntry{"12/8/2026 01:05:09 AM", "Disabled", "Weekly", "Reboot"}));
-    EXPECT_EQ(child<QComboBox>("CmbSecond")->currentText(), QStringLiteral("09"))
-        << "the selectors keep their values";
+    const struct {
+        const char* hour;
+        const char* half;
+        const char* day;
+        ScheduleEntry added;
+    } rows[] = {
+        {"11", "PM", "Friday", {"12/11/2026 11:05:09 PM", "Enabled", "Weekly", "Reboot"}},
+        {"01", "AM", "Tuesday", {"12/8/2026 01:05:09 AM", "Disabled", "Weekly", "PowerOff"}},
+        {"12", "AM", "Monday", {"12/14/2026 12:05:09 AM", "Enabled", "Weekly", "Logoff"}},
+        {"12", "PM", "Friday", {"12/8/2026 12:05:09 PM", "Disabled", "Once", "Shutdown"}},
+    };
+    std::vector<ScheduleEntry> added;
+    for (const auto& row : rows) {
+        pick("cmbHour", row.hour);
+        pick("CmbAMPM", row.half);
+        pick("CmbWeekday", row.day);
+        pick("CmbStatus", row.added.Status);
+        pick("CmbFrequency", row.added.Frequency);
+        pick("CmbEvent", row.added.Event);
+        click("Command1");
+        added.push_back(row.added);
+    }
+    EXPECT_EQ(entriesOf(form->schedule()), added);
 
-    select(0);
-    click("Command3");
-    EXPECT_EQ(times(), (QStringList{"11:00:00 PM", "01:05:09 AM"}));
     select(1);
     click("Command3");
+    select(2);
+    click("Command3");
+    EXPECT_EQ(entriesOf(form->schedule()), (std::vector{added[0], added[2]}));
     select(0);
     click("Command3");
-    EXPECT_EQ(form->schedule().count(), 0);
+    click("Command3");
     click("Command3");
     EXPECT_EQ(env.messages, (QStringList{"Nothing to Delete", "Nothing to Delete"}));
-}
-
-TEST_F(CommandsTest, AddWritesTheNextDateOnTheChosenDayForAWeeklyEntry)
-{
-    ASSERT_TRUE(form->startUp()); // on Tuesday 12/8/2026
-    auto* day = child<QComboBox>("CmbWeekday");
-    EXPECT_EQ(day->currentText(), QStringLiteral("Tuesday")) << "today's day at first";
-    const struct {
-        const char* frequency;
-        const char* day;
-        bool dayAvailable;
-        const char* record;
-        const char* shown;
-    } rows[] = {
-        {"Weekly", "Friday", true, "12/11/2026 01:00:00 AM", "Weekly (Friday)"},
-        {"Weekly", "Tuesday", true, "12/8/2026 01:00:00 AM", "Weekly (Tuesday)"},
-        {"Weekly", "Monday", true, "12/14/2026 01:00:00 AM", "Weekly (Monday)"},
-        {"Once", "Friday", false, "12/8/2026 01:00:00 AM", "Once"},
-    };
-    for (const auto& row : rows) {
-        pick("CmbFrequency", row.frequency);
-        EXPECT_EQ(day->isEnabled(), row.dayAvailable) << row.frequency;
-        pick("CmbWeekday", row.day);
-        click("Command1");
-        const int last = form->schedule().count() - 1;
-        EXPECT_EQ(form->schedule().record(last), QLatin1String(row.record)) << row.day;
-        EXPECT_EQ(form->schedule().entry(last).Frequency, QLatin1String(row.frequency));
-        EXPECT_EQ(
-            form->schedule().data(form->schedule().index(last, ScheduleList::FrequencyColumn)).toString(),
-            QLatin1String(row.shown));
-    }
 }
 
 TEST_F(CommandsTest, ARowIsSelectedWheneverTheTableHasRowsSoEditAndDeleteAlwaysAct)
@@ -168,52 +136,37 @@ TEST_F(CommandsTest, AFullScheduleRefusesAddSoNothingIsDroppedAtTheNextStart)
     EXPECT_TRUE(env.messages.first().contains(QStringLiteral("1000")));
 }
 
+// Each round changes every option and adds an entry; Exit saves them and the next start loads
+// them. A stored start-at-login of 1 leaves the login entry as it is; a stored 0 removes it.
 TEST_F(CommandsTest, ExitSavesTheScheduleAndOptionsAndTheNextStartLoadsThem)
 {
+    const char* const boxes[] = {"EventSound", "AbortBtn", "StartMin", "LogFile", "Check1"};
+    const auto options = [&, this] {
+        QStringList state{child<QLineEdit>("CountTimer")->text()};
+        for (const char* box : boxes)
+            state << QString::number(child<QCheckBox>(box)->isChecked());
+        return state;
+    };
     ASSERT_TRUE(form->startUp());
-    pick("CmbFrequency", "Daily");
-    click("Command1");
-    pick("CmbEvent", "Logoff");
-    click("Command1");
-    child<QCheckBox>("EventSound")->setChecked(true);
-    child<QCheckBox>("AbortBtn")->setChecked(false);
-    child<QCheckBox>("StartMin")->setChecked(true);
-    child<QLineEdit>("CountTimer")->setText(QStringLiteral("12"));
-    const ScheduleEntry first = form->schedule().entry(0);
-    const ScheduleEntry second = form->schedule().entry(1);
-    click("Command4");
-    ASSERT_EQ(env.programEnds, 1);
-    form.reset();
-
-    startup.calls.clear();
-    form = newForm();
-    ASSERT_TRUE(form->startUp());
-    ASSERT_EQ(form->schedule().count(), 2);
-    EXPECT_EQ(form->schedule().entry(0), first);
-    EXPECT_EQ(form->schedule().entry(1), second);
-    EXPECT_TRUE(child<QCheckBox>("EventSound")->isChecked());
-    EXPECT_FALSE(child<QCheckBox>("AbortBtn")->isChecked());
-    EXPECT_TRUE(child<QCheckBox>("StartMin")->isChecked());
-    EXPECT_TRUE(child<QCheckBox>("LogFile")->isChecked());
-    EXPECT_EQ(child<QLineEdit>("CountTimer")->text(), QStringLiteral("12"));
-    EXPECT_TRUE(startup.calls.isEmpty()) << "a stored 1 leaves the box as it was and runs nothing";
-}
-
-TEST_F(CommandsTest, AStoredStartAtLoginOfZeroRemovesTheEntryAtStart)
-{
-    ASSERT_TRUE(form->startUp());
-    click("Command1");
-    child<QCheckBox>("Check1")->setChecked(false);
-    startup.calls.clear();
-    click("Command4");
-    EXPECT_EQ(startup.calls, QStringList{QStringLiteral("clear")});
-    form.reset();
-
-    startup.calls.clear();
-    form = newForm();
-    ASSERT_TRUE(form->startUp());
-    EXPECT_FALSE(child<QCheckBox>("Check1")->isChecked());
-    EXPECT_EQ(startup.calls, QStringList{QStringLiteral("clear")});
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        pick("CmbEvent", round ? "Logoff" : "PowerOff");
+        click("Command1");
+        for (const char* box : boxes)
+            child<QCheckBox>(box)->toggle();
+        child<QLineEdit>("CountTimer")->setText(QString::number(12 + round));
+        const auto entries = entriesOf(form->schedule());
+        const QStringList saved = options();
+        click("Command4");
+        ASSERT_EQ(env.programEnds, round + 1);
+        form.reset();
+        startup.calls.clear();
+        form = newForm();
+        ASSERT_TRUE(form->startUp());
+        EXPECT_EQ(entriesOf(form->schedule()), entries);
+        EXPECT_EQ(options(), saved);
+        EXPECT_EQ(startup.calls, saved.last() == QLatin1String("1") ? QStringList() : QStringList{"clear"});
+    }
 }
 
 TEST_F(CommandsTest, AFailedSaveAtExitOffersToStayOrToExitWithoutSaving)

@@ -1,6 +1,5 @@
 // What only the file-backed store has to get right: its file.
 #include "desktop/registry/registrybackend_file.h"
-#include "desktop/registry/runvalue.h"
 #include "desktop/registry/storefile.h"
 #include "registryfixture.h"
 
@@ -84,54 +83,4 @@ TEST_F(FileStore, FailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile)
     EXPECT_EQ(error.number(), WriteValueError);
     EXPECT_EQ(readStoreFile(storeFile), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(storeFile.parent_path()), {}), 1);
-}
-
-TEST_F(FileStore, LiveDataRootsStayEmptyAndTheRunKeyComesWithTheFirstValue)
-{
-    for (const std::string root : {"HKPD", "HKDD"})
-        EXPECT_EQ(
-            registryErrorOf([&] { WriteRegistryValue(registry(), root + "\\X\\V", "1", RegSz); }).number(),
-            CreateKeyError);
-    EXPECT_FALSE(std::filesystem::exists(storeFile));
-    EXPECT_EQ(ClearRunValue(registry()), "Unable to open registry key '" + std::string(RunValuePath) + "'");
-    ASSERT_EQ(SetRunValue(registry(), "/opt/lullwick/lullwick"), "");
-    EXPECT_EQ(storedValue(RunValuePath), "1:\"\\opt\\lullwick\\lullwick.exe\"");
-}
-
-// The Windows result codes the library relies on.
-TEST_F(FileStore, BackendAnswersAsTheWindowsRegistryDoes)
-{
-    RegistryBackend& store = *backend;
-    RegistryHandle key = 0;
-    RegistryHandle inner = 0;
-    RegistryHandle remote = 0;
-    ASSERT_EQ(
-        store.createKey(HkeyCurrentUser, "Software\\LullwickTest\\abcdef\\inner\\", KeyWriteAccess, key), 0);
-    ASSERT_EQ(store.closeKey(key), 0);
-    ASSERT_EQ(store.openKey(HkeyCurrentUser, "software\\lullwicktest\\", KeyReadAccess, key), 0);
-    std::vector<char> name(16, 'x');
-    std::uint32_t small = 3;
-    std::uint32_t length = 16;
-    const unsigned char data[] = {0};
-    const std::pair<std::function<std::int32_t()>, std::int32_t> rows[] = {
-        {[&] { return store.enumKey(key, 0, name, small); }, RegistryStatus::MoreData},
-        {[&] { return store.enumKey(key, 0, name, length); }, RegistryStatus::Success},
-        {[&] { return std::string(name.data()) == "abcdef" && length == 6 ? 0 : -1; }, 0},
-        {[&] { return store.enumKey(key, 1, name, length); }, RegistryStatus::NoMoreItems},
-        {[&] { return store.deleteKey(key, "abcdef\\"); }, RegistryStatus::AccessDenied}, // has a sub-key
-        {[&] { return store.deleteKey(key, "missing\\"); }, RegistryStatus::NotFound},
-        {[&] { return store.deleteValue(key, "missing"); }, RegistryStatus::NotFound},
-        {[&] { return store.openKey(key, "a\\\\b", KeyReadAccess, inner); }, RegistryStatus::BadPathname},
-        {[&] { return store.connect("ANY", HkeyLocalMachine, remote); }, RegistryStatus::BadNetPath},
-        // A handle outlives its key but finds nothing.
-        {[&] { return store.openKey(key, "abcdef\\inner", KeyWriteAccess, inner); }, RegistryStatus::Success},
-        {[&] { return store.deleteKey(key, "abcdef\\inner\\"); }, RegistryStatus::Success},
-        {[&] { return store.setValue(inner, "v", RegSz, data); }, RegistryStatus::KeyDeleted},
-        {[&] { return store.closeKey(inner); }, RegistryStatus::Success},
-        {[&] { return store.closeKey(inner); }, RegistryStatus::InvalidHandle},
-    };
-    int step = 0;
-    for (const auto& [call, status] : rows)
-        EXPECT_EQ(call(), status) << "step " << step++;
-    EXPECT_EQ(store.closeKey(key), 0);
 }

@@ -48,8 +48,6 @@ TEST(ExitWindows, EachRequestIsOneCallWithThePrivilegeOnAndARefusalSaysWhy)
         const char* reasonHolds; // nullptr: no reason
     } rows[] = {
         {5, 1, 0, nullptr},
-        {4, 1, 0, nullptr},
-        {6, 1, 0, nullptr},
         {12, 1, 0, nullptr},
         {5, 0, ERROR_PRIVILEGE_NOT_HELD, "1314"},
         {4, 0, ERROR_SUCCESS, ""}, // a refusal without an error code still explains itself
@@ -63,12 +61,10 @@ TEST(ExitWindows, EachRequestIsOneCallWithThePrivilegeOnAndARefusalSaysWhy)
         std::string reason = "stale";
         EXPECT_EQ(RequestExitWindows(row.flags, reason, recordExitWindows), row.answer);
         EXPECT_EQ(requests, std::vector<std::string>{std::to_string(row.flags) + " 0 on"});
-        if (row.reasonHolds == nullptr) {
+        if (row.reasonHolds == nullptr)
             EXPECT_EQ(reason, "");
-        } else {
-            EXPECT_NE(reason, "");
-            EXPECT_NE(reason, "stale");
-            EXPECT_NE(reason.find(row.reasonHolds), std::string::npos) << reason;
-        }
+        else
+            EXPECT_TRUE(reason != "" && reason != "stale" && reason.find(row.reasonHolds) != reason.npos)
+                << reason;
     }
 }

@@ -379,6 +379,8 @@ TEST_F(DueEventTest, WakesOnlyForSecondsInWhichAnEntryCanBeDue)
     const Case cases[] = {
         {"found after a 59-minute sleep", at(18, 31), due, {}, {}, at(19, 31), {at(19, 30)}},
         {"1,000 entries none due in the hour", at(18, 30), thousand, {}, {}, at(19, 30), {}},
+        {"due 61 s ahead, past the first look", at(19, 29), {"07:30:01 PM"}, {}, {}, at(19, 31),
+         {at(19, 30, 1)}},
         {"clock set forward past an entry skips it", at(19, 29), {"07:30:00 PM", "07:31:00 PM"},
          at(19, 29, 10), set(at(19, 30, 30)), at(19, 32), {at(19, 31)}},
         {"clock set back before an entry fires it", at(19, 31), due,

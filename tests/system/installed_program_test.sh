@@ -25,26 +25,13 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() {
-    echo "FAIL: $*" >&2
-    [[ -f $work/app.log ]] && sed 's/^/  app: /' "$work/app.log" >&2
-    exit 1
-}
+source "$(dirname "$0")/../support/scripttest.sh"
 
-# wait_for SECONDS COMMAND...: polls until COMMAND succeeds.
-wait_for() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.1
-    done
-}
 
 # The package, as a user would get it, but for its dependency list (dpkg-shlibdeps takes
 # longer than the rest of the test, and nothing here reads that list).
 (cd "$build" && cpack -G DEB -D CPACK_DEBIAN_PACKAGE_SHLIBDEPS=OFF >"$work/cpack.log" 2>&1) ||
-    { cat "$work/cpack.log"; fail "cpack"; }
+    fail "cpack"
 deb=$(ls -t "$build"/lullwick_*.deb | head -n1)
 dpkg-deb -x "$deb" "$work/root"
 exe=$work/root/usr/bin/lullwick

@@ -14,19 +14,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    sed 's/^/  app: /' "$work/app.log" >&2 || true
-    exit 1
-}
-wait_for() { # SECONDS COMMAND...
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.1
-    done
-}
+source "$(dirname "$0")/../support/scripttest.sh"
 has_window() { [[ -n $(xdotool search --all --onlyvisible --pid "$1" --name '^Lullwick$' 2>/dev/null) ]]; }
 ended() { ! kill -0 "$1" 2>/dev/null; }
 

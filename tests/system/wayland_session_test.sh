@@ -14,19 +14,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    for log in "$work"/*.log; do sed "s|^|  $(basename "$log"): |" "$log" >&2; done
-    exit 1
-}
-wait_for() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.1
-    done
-}
+source "$(dirname "$0")/../support/scripttest.sh"
 
 mkdir -m 700 "$work/runtime" "$work/home"
 export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/home/data

@@ -61,9 +61,7 @@ class EditWindowTest : public ::testing::Test, protected WindowHarness {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(form->startUp());
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        ASSERT_NO_FATAL_FAILURE(startShown());
         table = form->findChild<QTreeView*>(QStringLiteral("mainListview"));
         ASSERT_NE(table, nullptr);
     }

@@ -32,9 +32,7 @@ class LogViewerTest : public ::testing::Test, protected WindowHarness {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(form->startUp());
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        ASSERT_NO_FATAL_FAILURE(startShown());
         form->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(0);
     }
 

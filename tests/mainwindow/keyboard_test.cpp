@@ -24,12 +24,7 @@ namespace {
 
 class KeyboardTest : public ::testing::Test, protected WindowHarness {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(form->startUp());
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(startShown()); }
     static QString focusName()
     {
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();

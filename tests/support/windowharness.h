@@ -5,6 +5,8 @@
 #include "support/mockclock.h"
 #include "support/tempenvironment.h"
 
+#include <QTest>
+#include <gtest/gtest.h>
 #include <memory>
 
 // A main window on fakes, in a temporary home, with a clock the test sets: where the window
@@ -19,6 +21,13 @@ protected:
     std::unique_ptr<MainWindow> newForm()
     {
         return std::make_unique<MainWindow>(MainWindowServices{tray, startup, power, sound, notification});
+    }
+    // Starts the window and shows it, active, as a user finds it after start-up.
+    void startShown()
+    {
+        ASSERT_TRUE(form->startUp());
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
     template <typename T> T* child(const char* name) const
     {

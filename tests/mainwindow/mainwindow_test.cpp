@@ -1,5 +1,5 @@
-// The main window, its schedule check on the test's clock. The tests run as a user whom file
-// permissions stop (see CMakeLists.txt), for settings files that the user may not read or write.
+// The main window, its schedule check on the test's clock. CTest runs the tests in Berlin time,
+// for the daylight-saving nights, and as a user whom file permissions stop (see CMakeLists.txt).
 #include "desktop/clockchange.h"
 #include "desktop/paths.h"
 #include "schedule/sampleschedules.h"
@@ -14,28 +14,17 @@
 #include <QTreeView>
 #include <cerrno>
 #include <csignal>
-#include <ctime>
 
 namespace {
 
-const QDate Monday(2026, 12, 7);
-QDateTime at(int h, int m, int s = 0, int ms = 0, const QDate& day = Monday)
-{
-    return {day, QTime(h, m, s, ms)};
-}
-void checkpoint()
-{
-    emit qApp->commitDataRequest(*qApp->findChild<QSessionManager*>());
-}
-
-// A main window shown on Monday at 19:00, Berlin time.
+// A main window shown on Monday at 19:00.
 class MainWindowTest : public ::testing::Test, protected WindowHarness {
 protected:
-    MainWindowTest() : WindowHarness(at(19, 0))
-    {
-        qputenv("TZ", "Europe/Berlin"); // for the daylight-saving nights
-        tzset();
-    }
+    static inline const QDate Monday{2026, 12, 7};
+    static QDateTime at(int h, int m, int s = 0, QDate day = Monday) { return {day, QTime(h, m, s)}; }
+    static void checkpoint() { emit qApp->commitDataRequest(*qApp->findChild<QSessionManager*>()); }
+
+    MainWindowTest() : WindowHarness(at(19, 0)) {}
     void SetUp() override { ASSERT_NO_FATAL_FAILURE(startShown()); }
     // Ends this window and starts a new one on what it stored, as the next start does.
     void restart()
@@ -195,7 +184,6 @@ TEST_F(MainWindowTest, WakesOnlyForSecondsInWhichAnEntryCanBeDue)
             emit(resumed ? watcher->resumed() : watcher->clockSet());
         };
     };
-    const auto on = [](const QDate& date, int h, int m, int s = 0) { return at(h, m, s, 0, date); };
     const QDate saturday = Monday.addDays(-2), spring(2027, 3, 28), autumn(2026, 10, 25);
     const QStringList due{"07:30:00 PM"}, night{"02:30:00 AM", "03:00:00 AM"};
     const char* const next = "Shutdown at 07:30:00 PM";
@@ -207,7 +195,7 @@ TEST_F(MainWindowTest, WakesOnlyForSecondsInWhichAnEntryCanBeDue)
          "Mon 19:30:00", "PowerOff at 08:00:00 PM"},
         {"clock set past", at(19, 29), {"07:30:00 PM", "07:31:00 PM"}, at(19, 29, 10),
          set(at(19, 30, 30), false), at(19, 32), "Mon 19:31:00", next},
-        {"clock set back", at(19, 31), due, at(19, 31), set(at(19, 29, 59, 500), false), at(19, 31),
+        {"clock set back", at(19, 31), due, at(19, 31), set(at(19, 29, 59).addMSecs(500), false), at(19, 31),
          "Mon 19:30:00", next},
         {"resume after", at(19, 29), due, at(19, 29), set(at(19, 30, 30), true), at(19, 32), "", next},
         {"resume before", at(19, 29), due, at(19, 29), set(at(19, 29, 59), true), at(19, 31), "Mon 19:30:00", next},
@@ -215,11 +203,11 @@ TEST_F(MainWindowTest, WakesOnlyForSecondsInWhichAnEntryCanBeDue)
          at(19, 31), "Mon 19:30:00", "Shutdown at 09:00:00 PM"},
         {"Edit while asleep", at(19, 29, 30), {"09:00:00 PM Daily Reboot"}, at(19, 29, 58),
          [this] { add("07:30:00 PM"), form->schedule().removeAt(0); }, at(19, 31), "Mon 19:30:00", next},
-        {"Saturday", on(saturday, 19, 29), {"07:30:00 PM WeekDays", "07:30:00 PM", "07:30:05 PM Weekly"}, {}, {},
-         on(saturday, 19, 31), "", next},
-        {"spring forward", on(spring, 1, 58, 30), night, {}, {}, on(spring, 3, 1), "Sun 03:00:00",
+        {"Saturday", at(19, 29, 0, saturday), {"07:30:00 PM WeekDays", "07:30:00 PM", "07:30:05 PM Weekly"}, {}, {},
+         at(19, 31, 0, saturday), "", next},
+        {"spring forward", at(1, 58, 30, spring), night, {}, {}, at(3, 1, 0, spring), "Sun 03:00:00",
          "Shutdown at 02:30:00 AM"},
-        {"fall back", on(autumn, 1, 59), night, {}, {}, on(autumn, 3, 1),
+        {"fall back", at(1, 59, 0, autumn), night, {}, {}, at(3, 1, 0, autumn),
          "Sun 02:30:00 Sun 02:30:00 Sun 03:00:00", "Shutdown at 02:30:00 AM"},
     };
     // clang-format on
@@ -262,17 +250,12 @@ TEST_F(MainWindowTest, ARowIsSelectedWheneverTheTableHasRows)
     };
     const auto del = [this] { click("Command3"); };
     const auto down = [&] { QTest::keyClick(table, Qt::Key_Down); };
+    // clang-format off
     const std::pair<std::function<void()>, const char*> steps[] = {
-        {[] {}, "01:00:00 AM"},
-        {del, "02:00:00 AM"},
-        {down, "03:00:00 AM"},
-        {enterAndSave, "03:00:00 AM"},
-        {ctrlClick, "03:00:00 AM"},
-        {del, "02:00:00 AM"},
-        {del, "none"},
-        {del, "none"},
-        {[this] { click("Command1"); }, "01:00:00 AM"},
-    };
+        {[] {}, "01:00:00 AM"}, {del, "02:00:00 AM"}, {down, "03:00:00 AM"}, {enterAndSave, "03:00:00 AM"},
+        {ctrlClick, "03:00:00 AM"}, {del, "02:00:00 AM"}, {del, "none"}, {del, "none"},
+        {[this] { click("Command1"); }, "01:00:00 AM"}};
+    // clang-format on
     for (const auto& [step, selected] : steps) {
         step();
         QCoreApplication::processEvents();
@@ -283,9 +266,10 @@ TEST_F(MainWindowTest, ARowIsSelectedWheneverTheTableHasRows)
     EXPECT_EQ(env.messages, QStringList{"Nothing to Delete"});
 }
 
-// Exit saves the schedule and the options, also of an empty schedule, and the next start loads
-// them; a stored start-at-login of 0 removes the login entry, a failure to is shown and the box
-// stays as the user set it. A full schedule refuses Add.
+// A stored count longer than the box takes loads whole. Exit saves the schedule and the options,
+// also of an empty schedule, and the next start loads them; a stored start-at-login of 0 removes
+// the login entry, a failure to is shown and the box stays as the user set it. A full schedule
+// refuses Add.
 TEST_F(MainWindowTest, ExitSavesWhatTheNextStartLoads)
 {
     const char* const boxes[] = {"EventSound", "AbortBtn", "StartMin", "LogFile", "Check1"};
@@ -295,6 +279,11 @@ TEST_F(MainWindowTest, ExitSavesWhatTheNextStartLoads)
             state << QString::number(child<QCheckBox>(box)->isChecked());
         return state;
     };
+    OptionValues stored;
+    stored.CountTimer = "0030";
+    ASSERT_EQ(saveSchedule(Paths::settingsFile(), ScheduleList(), stored), "");
+    restart();
+    EXPECT_EQ(child<QLineEdit>("CountTimer")->text(), "0030");
     startup.failure = "Unable to change the start-at-login entry: Read-only file system";
     for (int round = 0; round < 2; ++round) {
         child<QComboBox>("CmbEvent")->setCurrentText("Logoff");
@@ -319,20 +308,6 @@ TEST_F(MainWindowTest, ExitSavesWhatTheNextStartLoads)
     EXPECT_TRUE(env.messages.last().contains("1000"));
 }
 
-// A stored count longer than the box takes loads whole; typing then keeps to three characters.
-TEST_F(MainWindowTest, ALongStoredCountdownLoadsWhole)
-{
-    OptionValues options;
-    options.CountTimer = "0030";
-    ASSERT_EQ(saveSchedule(Paths::settingsFile(), ScheduleList(), options), "");
-    restart();
-    auto* box = child<QLineEdit>("CountTimer");
-    EXPECT_EQ(box->text(), "0030");
-    box->end(false);
-    QTest::keyClicks(box, "\b\b45");
-    EXPECT_EQ(box->text(), "004");
-}
-
 // A second start is refused: it says so, shows the running instance's window (also after a
 // killed instance left its socket) and touches nothing. The session's requests then save the
 // running instance's schedule; only the session's end ends it (a checkpoint does not), and the
@@ -353,10 +328,11 @@ TEST_F(MainWindowTest, SecondStartIsRefusedAndTheSessionsRequestsSave)
         });
     };
     // the request, whether it ends the program, whether a killed instance left its socket
-    const std::tuple<std::function<void()>, bool, bool> rows[] = {{checkpoint, false, true},
-                                                                  {[] { std::raise(SIGTERM); }, true, false},
-                                                                  {quit, true, false},
-                                                                  {duringCountdown, true, false}};
+    // clang-format off
+    const std::tuple<std::function<void()>, bool, bool> rows[] = {
+        {checkpoint, false, true}, {[] { std::raise(SIGTERM); }, true, false}, {quit, true, false},
+        {duringCountdown, true, false}};
+    // clang-format on
     for (const auto& [request, ends, leftover] : rows) {
         form.reset();
         QFile::remove(Paths::settingsFile());
@@ -396,16 +372,13 @@ TEST_F(MainWindowTest, AStoreThatCannotBeReadOrWrittenIsReportedAndNeverWrittenO
     fillList(two, sampleEntries(2, 0));
     ASSERT_EQ(saveSchedule(path, two, sampleOptions(1)), "");
     const QByteArray before = contents(path);
+    const auto complete = [this] { CompleteEvent({"09:00:00 AM", "Reboot", "Once", "0"}, *form, power); };
+    // the folder locked (else the file unreadable), how the run ends
+    // clang-format off
     const std::pair<bool, std::function<void()>> rows[] = {
-        // the folder locked (else the file unreadable), how the run ends
-        {false, [this] { click("Command4"); }},
-        {false, [] { std::raise(SIGTERM); }},
-        {false, checkpoint},
-        {true,
-         [this] {
-             CompleteEvent({"09:00:00 AM", "Reboot", "Once", "0"}, *form, power);
-         }},
-    };
+        {false, [this] { click("Command4"); }}, {false, [] { std::raise(SIGTERM); }}, {false, checkpoint},
+        {true, complete}};
+    // clang-format on
     for (const auto& [folderLocked, wayOut] : rows) {
         form.reset(); // its lock lies in the folder
         QFile::setPermissions(path, folderLocked ? QFile::ReadOwner | QFile::WriteOwner : QFile::WriteOwner);

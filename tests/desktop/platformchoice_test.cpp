@@ -5,11 +5,8 @@
 // xcb only on a Wayland session that offers XWayland, and never against the user's choice.
 TEST(PlatformChoice, XcbOnAWaylandSessionWithXWaylandUnlessTheUserChose)
 {
-    struct Row {
-        const char* variables; // NAME=value, separated by blanks
-        const char* platform;
-    };
-    const Row rows[] = {
+    const std::pair<const char*, const char*> rows[] = {
+        // variables separated by blanks, platform
         {"WAYLAND_DISPLAY=wayland-0 DISPLAY=:0", "xcb"},
         {"XDG_SESSION_TYPE=wayland DISPLAY=:1", "xcb"},
         {"WAYLAND_DISPLAY=wayland-0 XDG_SESSION_TYPE=wayland DISPLAY=:0 QT_QPA_PLATFORM=", "xcb"},
@@ -18,14 +15,11 @@ TEST(PlatformChoice, XcbOnAWaylandSessionWithXWaylandUnlessTheUserChose)
         {"WAYLAND_DISPLAY=wayland-0", ""},
         {"XDG_SESSION_TYPE=wayland DISPLAY=", ""},
         {"XDG_SESSION_TYPE=x11 DISPLAY=:0", ""},
-        {"DISPLAY=:0", ""},
-        {"", ""},
-    };
-    for (const Row& row : rows) {
-        QProcessEnvironment environment(QProcessEnvironment::InheritFromParent);
-        environment.clear();
-        for (const QString& variable : QString::fromLatin1(row.variables).split(u' ', Qt::SkipEmptyParts))
+        {"", ""}};
+    for (const auto& [variables, platform] : rows) {
+        QProcessEnvironment environment;
+        for (const QString& variable : QString::fromLatin1(variables).split(u' ', Qt::SkipEmptyParts))
             environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
-        EXPECT_EQ(preferredPlatform(environment).toStdString(), row.platform) << row.variables;
+        EXPECT_EQ(preferredPlatform(environment).toStdString(), platform) << variables;
     }
 }

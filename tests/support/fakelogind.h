@@ -19,17 +19,16 @@ void PrintTo(const MockCall& call, std::ostream* out);
 QList<MockCall> mockCalls(const QDBusConnection& bus, const QString& service, const QString& path);
 void clearMockCalls(const QDBusConnection& bus, const QString& service, const QString& path);
 
-// systemd-logind for tests: fake-logind.sh on a private system bus, which this process is
-// pointed at (DBUS_SYSTEM_BUS_ADDRESS). Qt connects to the system bus once per process, so
-// create one fake per process, before the code under test first uses it. Sessions: c1, which
-// GetSessionByPID returns, and auto, the name logind resolves to the caller's session.
+// systemd-logind for tests: fake-logind.sh on a private system bus, which this process uses from
+// then on. Qt connects to the system bus once per process, so create one fake per process before
+// the code under test first uses it. Sessions: c1, which GetSessionByPID returns, and auto.
 class FakeLogind {
 public:
     using Call = MockCall;
 
     FakeLogind();
     ~FakeLogind();
-    bool isRunning() const { return m_bus.isConnected(); }
+    bool isRunning() const { return QDBusConnection::systemBus().isConnected(); }
     // The calls the manager, c1 and auto received, object by object.
     QList<Call> calls() const;
     void clearCalls();
@@ -39,5 +38,4 @@ public:
 
 private:
     QProcess m_fake;
-    QDBusConnection m_bus{QString()};
 };

@@ -1,5 +1,9 @@
 # shellcheck shell=bash
-# Sourced by the whole-program test scripts, which keep their files and logs (*.log) in $work.
+# Sourced by the whole-program test scripts: their files and logs (*.log) go in $work, and the
+# programs they start ($pids) end with them.
+work=$(mktemp -d "${TMPDIR:-/tmp}/lullwick-test.XXXXXX")
+pids=()
+trap 'set +e; kill -KILL "${pids[@]}" 2>/dev/null; wait; rm -rf "$work"' EXIT
 fail() { # MESSAGE: says what failed, shows the logs and ends the test
     echo "FAIL: $*" >&2
     for log in "$work"/*.log; do [[ -f $log ]] && sed "s|^|  $(basename "$log" .log): |" "$log" >&2; done

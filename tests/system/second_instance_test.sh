@@ -4,9 +4,6 @@
 # as they are. A row per runtime folder of the second start (the first's, or another: a second
 # login, su, a sandbox) and signal.   with-xvfb.sh second_instance_test.sh LULLWICK_EXECUTABLE
 set -euo pipefail
-work=$(mktemp -d "${TMPDIR:-/tmp}/lullwick-second.XXXXXX")
-pids=()
-trap 'kill -KILL "${pids[@]}" 2>/dev/null; rm -rf "$work"' EXIT
 source "$(dirname "$0")/../support/scripttest.sh"
 has_window() { [[ -n $(xdotool search --all --onlyvisible --pid "$1" --name '^Lullwick$' 2>/dev/null) ]]; }
 ended() { ! kill -0 "$1" 2>/dev/null; }

@@ -2,9 +2,6 @@
 # On a Wayland session with XWayland the program runs on X11, where the warning can stay on top,
 # unless the user chose a platform.   wayland_session_test.sh EXECUTABLE
 set -euo pipefail
-work=$(mktemp -d "${TMPDIR:-/tmp}/lullwick-wayland.XXXXXX")
-pids=()
-trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
 source "$(dirname "$0")/../support/scripttest.sh"
 mkdir -m 700 "$work/runtime" "$work/home"
 export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/home/data

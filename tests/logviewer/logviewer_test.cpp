@@ -18,6 +18,8 @@ protected:
 
     const QString folder = QFileInfo(Paths::logFile()).absolutePath();
     QString path(const char* name) const { return folder + QLatin1Char('/') + QLatin1String(name); }
+    void fifo(const char* name) const { ::mkfifo(QFile::encodeName(path(name)).constData(), 0600); }
+    void link(const QString& target) const { QFile::link(target, path("LogFile.log")); }
     void put(const char* name, const QByteArray& content) const
     {
         QFile file(path(name));
@@ -54,16 +56,11 @@ TEST_F(LogViewerTest, ShowsTheLogsLinesOrSaysWhyNot)
         {"over 4 MB", [&] { put("LogFile.log", older + "\"Reboot\"\r\n"); }, "",
          QString::fromLatin1(older.left(4194290)) + "\"Reboot\"\r\n", true},
         {"folder", [&] { QDir().mkpath(path("LogFile.log")); }, cannot},
-        {"FIFO", [&] { ::mkfifo(QFile::encodeName(path("LogFile.log")).constData(), 0600); }, cannot},
-        {"link to a FIFO",
-         [&] {
-             ::mkfifo(QFile::encodeName(path("fifo")).constData(), 0600);
-             QFile::link(path("fifo"), path("LogFile.log"));
-         },
-         cannot},
-        {"link to a device", [&] { QFile::link("/dev/zero", path("LogFile.log")); }, cannot},
+        {"FIFO", [&] { fifo("LogFile.log"); }, cannot},
+        {"link to a FIFO", [&] { fifo("fifo"), link(path("fifo")); }, cannot},
+        {"link to a device", [&] { link("/dev/zero"); }, cannot},
         // Opens but cannot be read at its start; running as root, permissions cannot do that.
-        {"unreadable", [&] { QFile::link("/proc/self/mem", path("LogFile.log")); }, cannot},
+        {"unreadable", [&] { link("/proc/self/mem"); }, cannot},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);

@@ -2,6 +2,7 @@
 
 #include "desktop/registry/modregistry.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 // A registry for one test case: the file store in a fresh folder, or the real registry under

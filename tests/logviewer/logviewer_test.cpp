@@ -34,7 +34,7 @@ protected:
 // are shown under a note, without the line cut in two; a log that cannot be read is named with why.
 TEST_F(LogViewerTest, ShowsTheLogsLinesOrSaysWhyNot)
 {
-    const QByteArray older = QByteArray("\"Logoff\"\r\n").repeated(630000); // 6.3 MB of 10-byte lines
+    const QByteArray older = (QByteArray(998, 'x') + "\r\n").repeated(5000); // 5 MB of 1,000-byte lines
     const QString cannot = QStringLiteral("The log file %1 cannot be shown: ").arg(path("LogFile.log"));
     const struct {
         const char* name;
@@ -51,9 +51,9 @@ TEST_F(LogViewerTest, ShowsTheLogsLinesOrSaysWhyNot)
          [&] { put("LOGFILE.LOG", "a"), put("LogFile.log", "b"), put("logfile.log", "c"); }, "", "b\r\n"},
         {"Latin-1 beside UTF-8", [&] { put("LogFile.log", "Caf\xe9\nCaf\xc3\xa9\n"); }, "",
          "Caf\u00e9\r\nCaf\u00e9\r\n"},
-        // Of the last 4 MB the first 4 bytes end a cut line.
+        // Of the last 4 MB the first 294 bytes end a cut line.
         {"over 4 MB", [&] { put("LogFile.log", older + "\"Reboot\"\r\n"); }, "",
-         QString::fromLatin1(older.left(4194290)) + "\"Reboot\"\r\n", true},
+         QString::fromLatin1(older.right(4194000)) + "\"Reboot\"\r\n", true},
         {"folder", [&] { QDir().mkpath(path("LogFile.log")); }, cannot},
         {"FIFO", [&] { fifo("LogFile.log"); }, cannot},
         {"link to a FIFO", [&] { fifo("fifo"), link(path("fifo")); }, cannot},

@@ -11,9 +11,5 @@ fail() { # MESSAGE: says what failed, shows the logs and ends the test
 }
 wait_for() { # SECONDS COMMAND...: polls until COMMAND succeeds; returns 1 after SECONDS
     local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.1
-    done
+    until "${@:2}"; do ((SECONDS < deadline)) && sleep 0.1 || return 1; done
 }

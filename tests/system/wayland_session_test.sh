@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# On a Wayland session with XWayland the program runs on X11, where the warning can stay on top,
-# unless the user chose a platform.   wayland_session_test.sh EXECUTABLE
+# On a Wayland session with XWayland (weston, headless) the program runs on X11, where the
+# warning can stay on top, unless the user chose a platform.   wayland_session_test.sh EXECUTABLE
 set -euo pipefail
 source "$(dirname "$0")/../support/scripttest.sh"
-mkdir -m 700 "$work/runtime" "$work/home"
-export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home XDG_CONFIG_HOME=$work/home/config XDG_DATA_HOME=$work/home/data
+mkdir -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR=$work/runtime HOME=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 weston --backend=headless-backend.so --xwayland --socket=wayland-test --idle-time=0 >"$work/weston.log" 2>&1 &
 pids+=($!)
@@ -20,11 +20,9 @@ for chosen in "" wayland; do
     app=$!
     pids+=("$app")
     if [[ -z $chosen ]]; then
-        wait_for 30 on_x || fail "the main window did not appear on XWayland's display"
-        maps libqxcb || fail "the program does not run on xcb"
+        wait_for 30 on_x && maps libqxcb || fail "the main window did not appear on XWayland's display"
     else
-        wait_for 30 maps libqwayland || fail "the program did not start on wayland"
-        ! maps libqxcb || fail "the program runs on xcb against the user's choice"
+        wait_for 30 maps libqwayland && ! maps libqxcb || fail "the program did not run as a Wayland client"
     fi
     kill "$app"
 done

@@ -1,165 +1,82 @@
 #include "desktop/paths.h"
+#include "desktop/regularfile.h"
 #include "desktop/startup.h"
-#include "mainwindow/mainwindow.h"
-#include "support/fakes.h"
 #include "support/tempenvironment.h"
 
-#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QProcess>
-#include <QPushButton>
-#include <QRegularExpression>
 #include <QScopeGuard>
-#include <QTest>
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 
-namespace {
-
-QString readAll(const QString& path)
+// What the program printed, after "FAILED: " when it did not end well.
+static QString run(const QString& program, const QStringList& arguments)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    const bool ok = process.waitForFinished(30000) && process.exitCode() == 0;
+    return (ok ? "" : "FAILED: ") + QString::fromUtf8(process.readAll());
 }
 
-// desktop-file-validate's verdict, empty when the entry is valid and it has nothing to say.
-QString validate(const QString& path)
-{
-    QProcess validator;
-    validator.setProcessChannelMode(QProcess::MergedChannels);
-    validator.start(QStringLiteral("desktop-file-validate"), {path});
-    if (!validator.waitForFinished(20000))
-        return QStringLiteral("desktop-file-validate did not run");
-    return QString::fromUtf8(validator.readAll()).trimmed() +
-           (validator.exitCode() ? QStringLiteral(" (failed)") : QString());
-}
-
-} // namespace
-
-// Checked at Exit writes a valid entry that runs this program; unchecking removes it at once,
-// and removing a missing entry at Exit is quiet.
-TEST(XdgAutostart, CheckedAtExitWritesAValidEntryAndUncheckedRemovesIt)
-{
-    TempEnvironment env;
-    const auto startup = createStartupRegistration();
-    FakeTray tray;
-    FakePower power;
-    FakeSound sound;
-    FakeNotification notification;
-    const QString entry = Paths::autostartFile();
-    for (const bool uncheck : {false, true}) {
-        MainWindow form(MainWindowServices{tray, *startup, power, sound, notification});
-        ASSERT_TRUE(form.startUp());
-        form.schedule().append({QStringLiteral("12/6/2026 07:30:00 PM"), QStringLiteral("Enabled"),
-                                QStringLiteral("Daily"), QStringLiteral("Shutdown")});
-        auto* box = form.findChild<QCheckBox*>(QStringLiteral("Check1"));
-        ASSERT_TRUE(box->isChecked());
-        if (uncheck) {
-            QTest::mouseClick(box, Qt::LeftButton);
-            EXPECT_FALSE(QFile::exists(entry));
-        }
-        QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("Command4")), Qt::LeftButton);
-        EXPECT_EQ(QFile::exists(entry), !uncheck);
-        if (!uncheck) {
-            EXPECT_TRUE(readAll(entry).contains(QStringLiteral("Exec=\"") +
-                                                QCoreApplication::applicationFilePath() + QLatin1Char('"')))
-                << readAll(entry).toStdString();
-            EXPECT_EQ(validate(entry), QString());
-        }
-    }
-    EXPECT_EQ(env.programEnds, 2);
-    EXPECT_TRUE(env.messages.isEmpty());
-}
-
+// A copy of this test, in a folder whose name holds what the entry must escape (a line break
+// before a key of its own, a field code), writes the entry for itself. GLib reads the Exec value
+// unescaped, split as a shell would, with %% as % and %f as nothing (no file given).
 TEST(XdgAutostart, AnAwkwardPathIsEscapedSoTheEntryIsValidAndRunsThatFile)
 {
+    if (qEnvironmentVariableIsSet("LULLWICK_TEST_AUTOSTART_CHILD"))
+        return (void)createStartupRegistration()->SetStartupEntry(); // the entry is checked below
     TempEnvironment env;
-    // The running executable is this test; copy it to a folder whose name holds the characters
-    // the entry must escape, a line break followed by a key of its own and a field code included.
-    const QString odd = env.root() + QStringLiteral("/my \"odd\" $dir\\x %f\n\tExec=/bin/false\r");
-    ASSERT_TRUE(QDir().mkpath(odd));
-    const QString copy = odd + QStringLiteral("/lullwick test");
-    ASSERT_TRUE(QFile::copy(QCoreApplication::applicationFilePath(), copy));
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LULLWICK_TEST_AUTOSTART_CHILD"), QStringLiteral("1"));
-    environment.insert(QStringLiteral("GTEST_FILTER"), QStringLiteral("XdgAutostart.WriteForThisExecutable"));
-    QProcess child;
-    child.setProcessEnvironment(environment);
-    child.start(copy);
-    ASSERT_TRUE(child.waitForFinished(30000));
-    ASSERT_EQ(child.exitCode(), 0) << child.readAll().toStdString();
-    const QString entry = Paths::autostartFile();
-    EXPECT_EQ(validate(entry), QString());
-    EXPECT_EQ(readAll(entry).count(
-                  QRegularExpression(QStringLiteral("^Exec="), QRegularExpression::MultilineOption)),
-              1)
-        << readAll(entry).toStdString();
-
-    // GLib's parsers read the copy's path as the whole command: the Exec value unescaped, split as a
-    // shell would, then field codes expanded, %% to % and %f to nothing (no file given).
-    // (GLib's own launcher looks for the program before it expands %%, so it is not used.)
-    QProcess glib;
-    glib.start(QStringLiteral("/usr/bin/python3"),
-               {QStringLiteral("-c"),
-                QStringLiteral("import re, sys\nfrom gi.repository import GLib\n"
-                               "entry = GLib.KeyFile(); entry.load_from_file(sys.argv[1], 0)\n"
-                               "argv = GLib.shell_parse_argv(entry.get_string('Desktop Entry', 'Exec'))[1]\n"
-                               "expand = lambda a: re.sub('%(.)', lambda m: '%' if m[1] == '%' else '', a)\n"
-                               "print('\\0'.join(map(expand, argv)), end='')"),
-                entry});
-    ASSERT_TRUE(glib.waitForFinished(30000));
-    EXPECT_EQ(QString::fromUtf8(glib.readAllStandardOutput()), copy)
-        << glib.readAllStandardError().toStdString();
+    const QString copy = env.root() + "/my \"odd\" $dir`\\x %f\n\tExec=/bin/false\r/lullwick test";
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(copy).path()) &&
+                QFile::copy(QCoreApplication::applicationFilePath(), copy));
+    qputenv("LULLWICK_TEST_AUTOSTART_CHILD", "1");
+    run(copy, {"--gtest_filter=XdgAutostart.AnAwkward*"});
+    qunsetenv("LULLWICK_TEST_AUTOSTART_CHILD");
+    EXPECT_EQ(run("desktop-file-validate", {Paths::autostartFile()}), "");
+    EXPECT_EQ(run("/usr/bin/python3",
+                  {"-c",
+                   "import re, sys\nfrom gi.repository import GLib\n"
+                   "entry = GLib.KeyFile(); entry.load_from_file(sys.argv[1], 0)\n"
+                   "argv = GLib.shell_parse_argv(entry.get_string('Desktop Entry', 'Exec'))[1]\n"
+                   "print('\\0'.join(re.sub('%(.)', lambda m: m[1] * (m[1] == '%'), a) "
+                   "for a in argv), end='')",
+                   Paths::autostartFile()}),
+              copy);
 }
 
-// Run by the test above in a copy of this executable, in the test's temporary home.
-TEST(XdgAutostart, WriteForThisExecutable)
+// A folder in the entry's place, and on a 16 KiB memory file system mounted on the autostart
+// folder (needs root) a full disk and a read-only one: the reason names the entry and the
+// system's error, and the old entry stays.
+TEST(XdgAutostart, AnEntryThatCannotBeChangedGivesTheSystemsReasonAndKeepsTheOldOne)
 {
-    if (qEnvironmentVariableIsEmpty("LULLWICK_TEST_AUTOSTART_CHILD"))
-        GTEST_SKIP() << "run only as the child of AnAwkwardPathIsEscapedSoTheEntryIsValidAndRunsThatFile";
-    EXPECT_EQ(createStartupRegistration()->SetStartupEntry(), QString());
-}
-
-// A full disk and a read-only file system: a 16 KiB memory file system mounted on the
-// autostart folder (needs root), then filled or remounted read-only.
-TEST(XdgAutostart, AnEntryThatCannotBeWrittenGivesTheSystemsReasonAndKeepsTheOldOne)
-{
-    for (const int error : {ENOSPC, EROFS}) {
+    for (const int error : {EISDIR, ENOSPC, EROFS}) {
         SCOPED_TRACE(error);
         TempEnvironment env;
+        const auto startup = createStartupRegistration();
         const QString entry = Paths::autostartFile();
-        const QByteArray folder = QFile::encodeName(QFileInfo(entry).absolutePath());
-        ASSERT_TRUE(QDir().mkpath(QString::fromLocal8Bit(folder)));
-        if (::mount("tmpfs", folder.constData(), "tmpfs", 0, "size=16k") != 0)
+        const QByteArray folder = QFile::encodeName(QFileInfo(entry).path());
+        ASSERT_TRUE(QDir().mkpath(folder));
+        if (error != EISDIR && ::mount("tmpfs", folder.constData(), "tmpfs", 0, "size=16k") != 0)
             GTEST_SKIP() << "mounting a file system is not permitted here";
         const auto unmount = qScopeGuard([&] { ::umount2(folder.constData(), MNT_DETACH); });
-        const auto startup = createStartupRegistration();
-        ASSERT_EQ(startup->SetStartupEntry(), QString());
-        const QString old = readAll(entry);
-        if (error == EROFS) {
-            ASSERT_EQ(::mount(nullptr, folder.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
-        } else {
-            QFile filler(QString::fromLocal8Bit(folder) + QStringLiteral("/filler"));
-            ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-            while (filler.write(QByteArray(512, 'x')) > 0) {
-            }
+        ASSERT_EQ(startup->SetStartupEntry(), "");
+        ASSERT_TRUE(error != EISDIR || (QFile::remove(entry) && QDir().mkpath(entry + "/x")));
+        const QByteArray old = readRegularFile(entry, 4096).data;
+        ASSERT_TRUE(error != EROFS ||
+                    ::mount(nullptr, folder.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0);
+        QFile filler(folder + "/filler");
+        while (error == ENOSPC &&
+               (filler.isOpen() || filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) &&
+               filler.write(QByteArray(512, 'x')) > 0) {
         }
         const QString message = startup->SetStartupEntry();
-        EXPECT_TRUE(message.contains(entry)) << message.toStdString();
-        EXPECT_TRUE(message.contains(qt_error_string(error))) << message.toStdString();
-        EXPECT_EQ(readAll(entry), old);
+        EXPECT_TRUE(message.contains(entry) &&
+                    message.contains(error == EISDIR ? "directory" : qt_error_string(error)))
+            << qPrintable(message);
+        EXPECT_EQ(readRegularFile(entry, 4096).data, old);
+        EXPECT_EQ(startup->ClearStartupEntry().contains(entry), error != ENOSPC) << "only a full disk frees";
+        EXPECT_EQ(QFileInfo::exists(entry), error != ENOSPC);
     }
-}
-
-// A folder in the entry's place: neither written nor removed, and the reason names it.
-TEST(XdgAutostart, AnEntryThatCannotBeWrittenOrRemovedGivesTheReason)
-{
-    TempEnvironment env;
-    const auto startup = createStartupRegistration();
-    ASSERT_TRUE(QDir().mkpath(Paths::autostartFile() + QStringLiteral("/blocked")));
-    EXPECT_TRUE(startup->SetStartupEntry().contains(Paths::autostartFile()));
-    EXPECT_TRUE(startup->ClearStartupEntry().contains(Paths::autostartFile()));
 }

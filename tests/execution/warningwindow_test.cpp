@@ -1,4 +1,3 @@
-#include "desktop/twips.h"
 #include "execution/warningwindow.h"
 #include "support/fakes.h"
 #include "support/tempenvironment.h"
@@ -6,105 +5,81 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
-#include <QStyleFactory>
-#include <cmath>
+#include <QTest>
 #include <gtest/gtest.h>
 
-namespace {
-
-// WCAG contrast ratio of two colours.
-double contrast(const QColor& a, const QColor& b)
+// The caption counts down to 0 from the count (not a number or negative: 10); the sound plays on even
+// seconds left; the tick showing 0 asks for the event. Until then only Abort, if allowed, closes the
+// window. In a dark theme at a large font the texts fit and stand out from the window's light background.
+TEST(WarningWindow, CountdownTable)
 {
-    const auto luminance = [](const QColor& c) {
-        const auto channel = [](double v) {
-            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-    };
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-QPalette darkPalette()
-{
-    QPalette dark(QColor(53, 53, 53), QColor(30, 30, 30));
-    dark.setColor(QPalette::WindowText, Qt::white);
-    dark.setColor(QPalette::ButtonText, Qt::white);
-    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(90, 90, 90));
-    return dark;
-}
-
-class WarningWindowTest : public ::testing::Test {
-protected:
-    std::unique_ptr<WarningWindow> open(const QString& kind)
-    {
-        auto window = std::make_unique<WarningWindow>(
-            host, DueEvent{QStringLiteral("07:30:00 PM"), kind, QStringLiteral("Daily"), QStringLiteral("0")},
-            power, sound, notification);
-        window->show();
-        return window;
-    }
-    static QLabel* label(const WarningWindow& w) { return w.findChild<QLabel*>(QStringLiteral("Label1")); }
-    static QPushButton* button(const WarningWindow& w)
-    {
-        return w.findChild<QPushButton*>(QStringLiteral("btnAbort"));
-    }
-
+    struct CountingSound final : WarningSound { // every play, whatever the sound option says
+        void PlayWarningSound(bool) override { ++plays; }
+        int plays = 0;
+    } sound;
     TempEnvironment env;
     FakeWarningHost host;
     FakePower power;
-    FakeSound sound;
     FakeNotification notification;
-};
-
-} // namespace
-
-// Every text is shown whole, whatever the font size, and the window never gets smaller than
-// its designed size.
-TEST_F(WarningWindowTest, GrowsToFitItsTextsAtAnyFontSize)
-{
-    host.count = QStringLiteral("999");
-    for (const int points : {8, 11, 14, 18, 28}) {
-        QFont font = QApplication::font();
-        font.setPointSize(points);
-        QApplication::setFont(font);
-        for (const QString kind : {"Shutdown", "PowerOff", "Logoff", "Reboot"}) {
-            host.abort = kind != QLatin1String("Reboot"); // with Abort off the button counts down
-            const auto w = open(kind);
+    const auto open = [&](const char* count, bool abort) {
+        host.count = QLatin1String(count);
+        host.abort = abort;
+        auto w = std::make_unique<WarningWindow>(host, DueEvent{"07:30:00 PM", "Reboot", "Daily", "0"}, power,
+                                                 sound, notification);
+        w->show();
+        return w;
+    };
+    QPalette dark(QColor(53, 53, 53), QColor(30, 30, 30));
+    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(90, 90, 90));
+    QApplication::setPalette(dark);
+    QApplication::setFont(QFont(QApplication::font().family(), 28));
+    const auto grey = [](const QColor& colour) { return qGray(colour.rgb()); };
+    const struct {
+        const char* count;
+        bool abort;
+        std::vector<int> captions;
+        std::vector<int> playsAfterTick;
+    } rows[] = {
+        {"5", true, {4, 3, 2, 1, 0}, {0, 1, 1, 2, 2}},
+        {"0", false, {0}, {0}},
+        {"1", true, {1, 0}, {1, 1}},
+        {"2", false, {1, 0}, {1, 1}},
+        {"abc", true, {9, 8, 7, 6, 5, 4, 3, 2, 1, 0}, {1, 1, 2, 2, 3, 3, 4, 4, 5, 5}},
+        {"-3", false, {9, 8, 7, 6, 5, 4, 3, 2, 1, 0}, {1, 1, 2, 2, 3, 3, 4, 4, 5, 5}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.count);
+        sound.plays = 0;
+        const auto w = open(row.count, row.abort);
+        const auto* label = w->findChild<QLabel*>("Label1");
+        const auto* button = w->findChild<QPushButton*>("btnAbort");
+        std::vector<int> captions, plays;
+        while (w->isVisible() && captions.size() < 20) {
+            EXPECT_FALSE(w->close());
+            EXPECT_EQ(button->isEnabled(), row.abort);
+            if (!row.abort)
+                QTest::keyClick(w.get(), Qt::Key_Escape);
+            EXPECT_TRUE(w->isVisible());
             w->countDown();
-            SCOPED_TRACE(testing::Message() << points << " " << kind.toStdString());
-            const QLabel* text = label(*w);
-            EXPECT_GE(text->width(), text->fontMetrics().horizontalAdvance(text->text()));
-            EXPECT_GE(text->height(), text->fontMetrics().height());
-            EXPECT_GE(button(*w)->width(), button(*w)->sizeHint().width())
-                << button(*w)->text().toStdString();
-            EXPECT_TRUE(w->rect().contains(text->geometry()) && w->rect().contains(button(*w)->geometry()));
-            EXPECT_TRUE(w->width() >= px(3645) && w->height() >= px(1455));
+            captions.push_back(button->text().section('(', 1).chopped(1).toInt());
+            plays.push_back(sound.plays);
+            // Text at least half the grey scale darker than its background.
+            const QPalette &text = label->palette(), &caption = button->palette();
+            EXPECT_GE(grey(text.window().color()) - grey(text.windowText().color()), 128);
+            EXPECT_GE(grey(caption.color(QPalette::Disabled, QPalette::Button)) -
+                          grey(caption.color(QPalette::Disabled, QPalette::ButtonText)),
+                      128);
+            EXPECT_TRUE(label->width() >= label->sizeHint().width() &&
+                        button->width() >= button->sizeHint().width());
+            EXPECT_TRUE(w->rect().contains(label->geometry()) && w->rect().contains(button->geometry()));
         }
+        EXPECT_EQ(captions, row.captions);
+        EXPECT_EQ(plays, row.playsAfterTick);
     }
-}
+    EXPECT_EQ(power.requests, std::vector<int>(std::size(rows), 6));
 
-// Black and dark red on the window's own light background, in a light and a dark theme; with
-// Abort off the caption that counts down is as readable as the label.
-TEST_F(WarningWindowTest, TextsKeepTheirContrastInADarkTheme)
-{
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    for (const bool dark : {false, true}) {
-        QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
-        host.abort = false;
-        const auto w = open(QStringLiteral("Reboot"));
-        const QColor background = w->palette().color(QPalette::Window);
-        for (int tick = 0; tick < 2; ++tick) {
-            w->countDown();
-            EXPECT_GE(contrast(label(*w)->palette().color(QPalette::WindowText), background), 4.5)
-                << dark << tick;
-        }
-        const QPalette caption = button(*w)->palette();
-        EXPECT_GE(contrast(caption.color(QPalette::Disabled, QPalette::ButtonText),
-                           caption.color(QPalette::Disabled, QPalette::Button)),
-                  4.5)
-            << dark;
-    }
+    const auto w = open("5", true);
+    QTest::keyClick(w.get(), Qt::Key_Escape); // aborts, as Abort is allowed
+    EXPECT_TRUE(!w->isVisible() && host.checking && host.trayAdds == 1 &&
+                power.requests.size() == std::size(rows));
 }

@@ -1,58 +1,41 @@
 #pragma once
 
 #include "desktop/registry/modregistry.h"
-#include "recordingbackend.h"
 
-#include <filesystem>
+#include <algorithm>
 #include <gtest/gtest.h>
-#include <memory>
-#include <string>
 
-// A registry for one test case, with a RecordingBackend in front of it. The same tests run on
-// the file-backed store (a fresh file per case) and, cross-compiled, on the real Windows
-// registry under Wine (below Base, removed before and after each case); each back end defines
-// the members below in its own file.
+// A registry for one test case: the file store in a fresh folder, or the real registry under
+// Wine with Base emptied. Each back end defines SetUp and storedValue in a file of its own.
 class RegistryFixture : public ::testing::Test {
 public:
-    // Scratch key of the tests on the real registry; the file store starts empty anyway.
     static constexpr char Base[] = "HKCU\\Software\\LullwickTest\\";
 
 protected:
     void SetUp() override;
-    void TearDown() override;
-
-    // What the registry holds for the value `path` names, read without the library:
-    // "1:\"text\"" for text with its one NUL, "type:hex bytes" otherwise, "-" when absent.
+    // The value `path` names as stored, read without the library: type:"text" for text ending
+    // in its only NUL, type:hex bytes otherwise, "-" when absent.
     std::string storedValue(const std::string& path);
-
-    modRegistry::RegistryBackend& registry() { return *recorder; }
-
-    std::unique_ptr<modRegistry::RegistryBackend> backend;
-    std::unique_ptr<RecordingBackend> recorder;
-    std::filesystem::path storeFile; // empty on Windows
-};
-
-// How storedValue() writes what it found.
-inline std::string describeStored(std::uint32_t type, const std::string& data)
-{
-    const bool text = (type == modRegistry::RegSz || type == modRegistry::RegExpandSz) && !data.empty() &&
-                      data.find('\0') == data.size() - 1;
-    if (text)
-        return std::to_string(type) + ":\"" + data.substr(0, data.size() - 1) + '"';
-    std::string hex = std::to_string(type) + ':';
-    for (const unsigned char byte : data)
-        hex += "0123456789ABCDEF"[byte >> 4], hex += "0123456789ABCDEF"[byte & 15];
-    return hex;
-}
-
-// The RegistryError that `operation` throws; a test failure when it throws none.
-template <typename Operation> modRegistry::RegistryError registryErrorOf(Operation operation)
-{
-    try {
-        operation();
-    } catch (const modRegistry::RegistryError& error) {
-        return error;
+    static std::string describe(std::uint32_t type, const std::string& data)
+    {
+        if (type <= modRegistry::RegExpandSz && !data.empty() && data.find('\0') == data.size() - 1)
+            return std::to_string(type) + ":\"" + data.substr(0, data.size() - 1) + '"';
+        std::string hex = std::to_string(type) + ':';
+        for (const unsigned char code : data)
+            hex += "0123456789ABCDEF"[code >> 4], hex += "0123456789ABCDEF"[code & 15];
+        return hex;
     }
-    ADD_FAILURE() << "no RegistryError was thrown";
-    return {0, "(none)"};
-}
+    // The names listed, sorted here unless the library sorted them (registries differ in order).
+    std::string listed(const std::string& path, int flags)
+    {
+        modRegistry::RegistryList list = ListRegistryKey(*registry, path, static_cast<std::uint8_t>(flags));
+        if ((flags & modRegistry::ListSorted) == 0 && list)
+            std::sort(list->begin(), list->end());
+        std::string text;
+        for (const std::string& name : list.value_or(std::vector<std::string>{"(nothing)"}))
+            text += (text.empty() ? "" : ",") + (name.empty() ? "(default)" : name);
+        return text;
+    }
+
+    std::unique_ptr<modRegistry::RegistryBackend> registry;
+};

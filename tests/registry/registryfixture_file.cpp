@@ -1,40 +1,34 @@
+// The registry fixture on the file store, the library's registry where Windows has none.
 #include "desktop/registry/registrystore.h"
 #include "desktop/registry/storefile.h"
 #include "registryfixture.h"
 
-#include <algorithm>
-#include <cstdlib>
+#include <QTemporaryDir>
+#include <sstream>
 
 using namespace modRegistry;
 
+namespace {
+std::optional<QTemporaryDir> folder;
+std::filesystem::path storeFile;
+} // namespace
+
 void RegistryFixture::SetUp()
 {
-    std::string folder = (std::filesystem::temp_directory_path() / "lullwick-registry-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(folder.data()), nullptr);
-    storeFile = std::filesystem::path(folder) / "Lullwick" / "registry.ini";
-    backend = createPlatformRegistryBackend(storeFile);
-    recorder = std::make_unique<RecordingBackend>(*backend);
-}
-
-void RegistryFixture::TearDown()
-{
-    std::error_code ignored;
-    std::filesystem::remove_all(storeFile.parent_path().parent_path(), ignored);
+    folder.emplace();
+    storeFile = folder->filePath("Lullwick/registry.ini").toStdString();
+    registry = createPlatformRegistryBackend(storeFile);
 }
 
 std::string RegistryFixture::storedValue(const std::string& path)
 {
-    RegistryStore store = parseRegistryStore(readStoreFile(storeFile).value_or(""));
-    const StoredKey* key =
-        &store.root(*RegistryStore::rootIndex(std::get<RegistryHandle>(ParseRegistryPath(path, RootPart))));
-    const std::string keyText = std::get<std::string>(ParseRegistryPath(path, KeyPart));
-    for (std::size_t start = 0, end = 0; key != nullptr && start < keyText.size(); start = end + 1) {
-        end = std::min(keyText.find('\\', start), keyText.size());
-        key = key->findSubKey(keyText.substr(start, end - start));
-    }
+    const RegistryStore store = parseRegistryStore(readStoreFile(storeFile).value_or(""));
+    const auto root = RegistryStore::rootIndex(std::get<RegistryHandle>(ParseRegistryPath(path, RootPart)));
+    const StoredKey* key = &store.roots.at(*root);
+    std::istringstream names(std::get<std::string>(ParseRegistryPath(path, KeyPart)));
+    for (std::string keyName; key != nullptr && std::getline(names, keyName, '\\');)
+        key = key->findSubKey(keyName);
     const StoredValue* value =
         key == nullptr ? nullptr : key->findValue(std::get<std::string>(ParseRegistryPath(path, ValuePart)));
-    return value == nullptr
-               ? "-"
-               : describeStored(value->type, std::string(value->data.begin(), value->data.end()));
+    return value == nullptr ? "-" : describe(value->type, {value->data.begin(), value->data.end()});
 }

@@ -4,36 +4,26 @@
 #include "schedule/schedulestore.h"
 #include "schedule/timetext.h"
 
-#include <QDate>
 #include <ostream>
 #include <vector>
 
-// The length of the schedules the kill test saves: long enough that a save takes a while,
-// short enough for hundreds of kills.
-inline constexpr int SavedEntries = 300;
-
-// Schedules for store tests. Two variants of the same length differ in every field of every
-// entry and in every option, so any mix of the two is told apart from either.
-
+// Two variants of a schedule differ in every field of every entry and in every option, so any mix
+// of the two is told apart from either.
 inline std::vector<ScheduleEntry> sampleEntries(int count, int variant)
 {
     std::vector<ScheduleEntry> entries;
-    entries.reserve(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) {
-        const QDate date = QDate(2026, 1, 1).addDays(i + 400 * variant);
-        const int seconds = (i * 37 + variant * 3601) % SecondsPerDay;
-        entries.push_back(ScheduleEntry{
-            makeRecordText(date, formatTimeText(seconds)), Values::Statuses.at((i + variant) % 2),
-            Values::Frequencies.at((i + variant) % 4), Values::Events.at((i + 2 * variant) % 4)});
-    }
+    for (int i = 0; i < count; ++i)
+        entries.push_back({makeRecordText(QDate(2026, 1, 1).addDays(i + 400 * variant),
+                                          formatTimeText((i * 37 + variant * 3601) % SecondsPerDay)),
+                           Values::Statuses.at((i + variant) % 2), Values::Frequencies.at((i + variant) % 4),
+                           Values::Events.at((i + 2 * variant) % 4)});
     return entries;
 }
 
 inline OptionValues sampleOptions(int variant)
 {
-    if (variant % 2 == 0)
-        return OptionValues{1, 0, QStringLiteral("30"), 0, 0, 1};
-    return OptionValues{0, 1, QStringLiteral("7"), 1, 1, 0};
+    return variant % 2 == 0 ? OptionValues{1, 0, QStringLiteral("30"), 0, 0, 1}
+                            : OptionValues{0, 1, QStringLiteral("7"), 1, 1, 0};
 }
 
 inline void fillList(ScheduleList& list, const std::vector<ScheduleEntry>& entries)
@@ -51,20 +41,13 @@ inline std::vector<ScheduleEntry> entriesOf(const ScheduleList& list)
     return entries;
 }
 
-// The options as a load of a store saved with these values gives them back.
-inline StoredOptions storedFrom(const OptionValues& values)
+// The options a load gives back from a store saved with these values.
+inline StoredOptions storedFrom(const OptionValues& v)
 {
-    return StoredOptions{values.EventSound,
-                         values.AbortBtn,
-                         values.Startup,
-                         values.LogFile,
-                         values.StartMin,
-                         values.CountTimer,
-                         {}};
+    return {v.EventSound, v.AbortBtn, v.Startup, v.LogFile, v.StartMin, v.CountTimer, {}};
 }
 
-inline void PrintTo(const ScheduleEntry& entry, std::ostream* out)
+inline void PrintTo(const ScheduleEntry& e, std::ostream* out)
 {
-    *out << '{' << entry.SetTime.toStdString() << " | " << entry.Status.toStdString() << " | "
-         << entry.Frequency.toStdString() << " | " << entry.Event.toStdString() << '}';
+    *out << qPrintable(QStringList({e.SetTime, e.Status, e.Frequency, e.Event}).join(u'|'));
 }

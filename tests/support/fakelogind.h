@@ -1,71 +1,35 @@
 #pragma once
 
 #include <QDBusConnection>
-#include <QList>
-#include <QString>
-#include <QTemporaryDir>
-#include <QVariantList>
+#include <QDBusMessage>
+#include <QProcess>
 #include <ostream>
 
-// systemd-logind for tests: python-dbusmock's logind template on a private system bus, started
-// by fake-logind.sh (the same set-up a test of the installed program uses) and stopped, with
-// every process it started, when this object goes.
-//
-// The constructor points DBUS_SYSTEM_BUS_ADDRESS of this process at the private bus. Qt
-// connects to the system bus once per process and keeps that connection, so create the fake
-// before the code under test first uses QDBusConnection::systemBus(), and only one per process
-// (each test case runs in its own process).
-//
-// The fake knows two sessions of the current user: ownSessionPath(), which GetSessionByPID
-// returns for any process, and autoSessionPath(), the name real logind resolves to the
-// caller's session.
+// What an object of a python-dbusmock stand-in (fake-*.sh) was called with, as its GetCalls
+// gives it, and a call of its org.freedesktop.DBus.Mock interface.
+struct MockCall {
+    QString objectPath, method;
+    QVariantList args;
+    bool operator==(const MockCall&) const = default;
+};
+void PrintTo(const MockCall& call, std::ostream* out);
+QList<MockCall> mockCalls(const QDBusConnection& bus, const QString& service, const QString& path);
+QDBusMessage callMock(const QDBusConnection& bus, const QString& service, const QString& path,
+                      const char* method, const QVariantList& args = {});
+
+// fake-logind.sh on a private system bus, which this process uses from then on: create one per
+// process (Qt connects to the system bus once), before the code under test uses the bus.
 class FakeLogind {
 public:
-    // One method call the fake received, in the order received.
-    struct Call {
-        QString objectPath;
-        QString method;
-        QVariantList args;
-
-        bool operator==(const Call&) const = default;
-    };
-
-    static const QString ManagerPath;
-    static const QString ManagerInterface;
-    static const QString SessionInterface;
-
+    using Call = MockCall;
     FakeLogind();
     ~FakeLogind();
-    FakeLogind(const FakeLogind&) = delete;
-    FakeLogind& operator=(const FakeLogind&) = delete;
-
-    // False when the fake did not start; the reason has been reported as a test failure.
-    bool isRunning() const { return m_bus.isConnected(); }
-    QString address() const { return m_address; }
-    QString ownSessionPath() const { return m_ownSession; }
-    static QString autoSessionPath();
-
-    // The calls received by one object since the start or the last clearCalls().
-    QList<Call> calls(const QString& objectPath) const;
-    // The calls received by the manager and both sessions, object by object.
-    QList<Call> calls() const;
-    void clearCalls();
-
-    // From now on the method answers every call with the D-Bus error `errorName` and `message`
-    // (the call is still recorded). False, with a test failure, for a method other than
-    // PowerOff, Reboot, Halt, GetSessionByPID and Terminate.
-    bool makeFail(const QString& objectPath, const QString& interface, const QString& method,
-                  const QString& errorName, const QString& message);
+    bool isRunning() const { return QDBusConnection::systemBus().isConnected(); }
+    // What the manager and the sessions c1 (GetSessionByPID's) and auto got since last asked.
+    QList<Call> calls();
+    // From now on the manager refuses `method` (PowerOff, Reboot or GetSessionByPID) with `message`.
+    bool makeFail(const QString& method, const QString& message);
 
 private:
-    QStringList objectPaths() const;
-
-    QTemporaryDir m_dir;
-    QString m_stateDir;
-    QString m_address;
-    QString m_ownSession;
-    QByteArray m_previousAddress;
-    QDBusConnection m_bus{QString()};
+    QProcess m_fake;
 };
-
-void PrintTo(const FakeLogind::Call& call, std::ostream* out);

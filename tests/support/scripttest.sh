@@ -1,23 +1,15 @@
 # shellcheck shell=bash
-# Sourced by the whole-program test scripts. They keep their files, and the logs of the
-# programs they run (*.log), in the folder $work.
-
-# fail MESSAGE: says what failed, shows the logs and ends the test.
-fail() {
+# Sourced by the whole-program test scripts: their files and logs (*.log) go in $work, and the
+# programs they start ($pids) end with them.
+work=$(mktemp -d "${TMPDIR:-/tmp}/lullwick-test.XXXXXX")
+pids=()
+trap 'set +e; kill -KILL "${pids[@]}" 2>/dev/null; wait; rm -rf "$work"' EXIT
+fail() { # MESSAGE: says what failed, shows the logs and ends the test
     echo "FAIL: $*" >&2
-    local log
-    for log in "$work"/*.log; do
-        [[ -f $log ]] && sed "s|^|  $(basename "$log" .log): |" "$log" >&2
-    done
+    for log in "$work"/*.log; do [[ -f $log ]] && sed "s|^|  $(basename "$log" .log): |" "$log" >&2; done
     exit 1
 }
-
-# wait_for SECONDS COMMAND...: polls until COMMAND succeeds; returns 1 after SECONDS.
-wait_for() {
+wait_for() { # SECONDS COMMAND...: polls until COMMAND succeeds; returns 1 after SECONDS
     local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.1
-    done
+    until "${@:2}"; do ((SECONDS < deadline)) && sleep 0.1 || return 1; done
 }

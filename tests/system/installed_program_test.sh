@@ -1,139 +1,86 @@
 #!/usr/bin/env bash
-# Whole-program test of the installed package, watched only from outside the process.
-#
-#   with-xvfb.sh installed_program_test.sh BUILD_DIR
-#
-# Builds the Debian package, unpacks it into a temporary root and starts the installed
-# executable there on a virtual display, with a private session bus, a fake logind on a private system
-# bus and a temporary HOME holding a stored schedule whose entry falls due a few seconds
-# later, and a sound server (PulseAudio) whose only output is a null sink. Case 1: the warning
-# appears and its clip plays as a stream on the sound server, exactly one power-off request
-# reaches logind, the log has the line, the "Once" entry is gone from the store and the
-# program has ended. Case 2: with the sound off no stream reaches the sound server and Qt
-# Multimedia is never loaded; Esc on the warning aborts: no request, and the program goes on
-# running.
+# The installed package watched from outside: the .deb unpacked into a temporary root, its
+# program run on a virtual display with a session bus, a fake logind and a PulseAudio whose
+# only output is a null sink, in temporary HOMEs.
+#   with-xvfb.sh fake-logind.sh run dbus-run-session -- installed_program_test.sh BUILD_DIR
 set -euo pipefail
-build=$(cd "$1" && pwd)
-support=$(cd "$(dirname "$0")/../support" && pwd)
-work=$(mktemp -d "${TMPDIR:-/tmp}/lullwick-installed.XXXXXX")
-pids=()
-
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    [[ -n ${FAKE_LOGIND_DIR:-} ]] && "$support/fake-logind.sh" stop "$FAKE_LOGIND_DIR" || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
 source "$(dirname "$0")/../support/scripttest.sh"
-
-
-# The package, as a user would get it, but for its dependency list (dpkg-shlibdeps takes
-# longer than the rest of the test, and nothing here reads that list).
-(cd "$build" && cpack -G DEB -D CPACK_DEBIAN_PACKAGE_SHLIBDEPS=OFF >"$work/cpack.log" 2>&1) ||
-    fail "cpack"
-deb=$(ls -t "$build"/lullwick_*.deb | head -n1)
-dpkg-deb -x "$deb" "$work/root"
-exe=$work/root/usr/bin/lullwick
-[[ -x $exe ]] || fail "the package holds no executable"
-
-# The desktop: an X server (the caller's: run this under with-xvfb.sh), a session bus, logind.
-[[ -n ${DISPLAY:-} ]] || fail "no display: run this under tests/support/with-xvfb.sh"
-read -r session_address session_pid < <(dbus-daemon --session --fork --print-address=1 --print-pid=1 | paste -s -d' ')
-pids+=("$session_pid")
-export DBUS_SESSION_BUS_ADDRESS=$session_address
-eval "$("$support/fake-logind.sh" start --owner $$)"
-export DBUS_SYSTEM_BUS_ADDRESS FAKE_LOGIND_DIR
-
-# A sound server of this test's own, playing into a null sink.
-export PULSE_SERVER=unix:$work/pulse/socket
-mkdir -p "$work/pulse"
-XDG_RUNTIME_DIR=$work/pulse HOME=$work/pulse pulseaudio -n --daemonize=no --exit-idle-time=-1 \
-    --log-target="file:$work/pulse/log" -L "module-native-protocol-unix socket=$work/pulse/socket auth-anonymous=1" \
-    -L module-null-sink 2>/dev/null &
+# No dependency list: dpkg-shlibdeps takes longer than the rest, and nothing here reads it.
+(cd "$1" && cpack -G DEB -D CPACK_DEBIAN_PACKAGE_SHLIBDEPS=OFF >"$work/cpack.log" 2>&1) || fail "cpack"
+dpkg-deb -x "$(ls -t "$1"/lullwick_*.deb | head -n1)" "$work/root"
+export PULSE_SERVER=unix:$work/pulse.socket
+XDG_RUNTIME_DIR=$work HOME=$work pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target="file:$work/pulse.log" \
+    -L "module-native-protocol-unix socket=$work/pulse.socket auth-anonymous=1" -L module-null-sink 2>/dev/null &
 pids+=($!)
-wait_for 10 pactl info >/dev/null 2>&1 || fail "pulseaudio does not answer: $(cat "$work/pulse/log")"
+wait_for 10 pactl info >/dev/null 2>&1 || fail "pulseaudio does not answer"
 playing() { [[ -n $(pactl list short sink-inputs) ]]; }
 multimedia_loaded() { grep -q libQt6Multimedia "/proc/$app/maps"; }
-
-manager_calls() {
-    dbus-send --system --print-reply --dest=org.freedesktop.login1 /org/freedesktop/login1 \
-        org.freedesktop.DBus.Mock.GetCalls
-}
-clear_calls() {
-    dbus-send --system --print-reply --dest=org.freedesktop.login1 /org/freedesktop/login1 \
-        org.freedesktop.DBus.Mock.ClearCalls >/dev/null
-}
-
-# A fresh HOME with one stored entry falling due `lead` seconds from now.
-prepare_home() { # frequency event count lead [sound]
-    local home=$work/home-$1
-    mkdir -p "$home/config/Lullwick" "$home/data" "$home/runtime"
-    chmod 700 "$home/runtime"
-    local due=$(($(date +%s) + $4))
-    cat >"$home/config/Lullwick/Lullwick.ini" <<INI
-[1]
-SetTime=$(LC_ALL=C date -d "@$due" '+%-m/%-d/%Y %I:%M:%S %p')
-Status=Enabled
-Frequency=$1
-Event=$2
-Sound=${5:-0}
-AbortBtn=1
-CountTimer=$3
-Startup=1
-LogFile=1
-StartMin=1
-INI
-    echo "$home"
-}
-
-start_program() { # home
-    (cd "$1" && HOME=$1 XDG_CONFIG_HOME=$1/config XDG_DATA_HOME=$1/data XDG_RUNTIME_DIR=$1/runtime \
-        QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 exec "$exe" >"$work/app.log" 2>&1) &
+mock() { dbus-send --system --print-reply --dest=org.freedesktop.login1 /org/freedesktop/login1 "org.freedesktop.DBus.Mock.$1"; }
+warning() { xdotool search --onlyvisible --name '^Warning\.\.\.\.$' 2>/dev/null | head -n1; }
+has_window() { [[ -n $(xdotool search --all --onlyvisible --pid "$app" --name '^Lullwick$' 2>/dev/null) ]]; }
+ended() { ! kill -0 "$app" 2>/dev/null; }
+start() { # HOME RUNTIME_FOLDER: starts the program there as $app
+    mkdir -p -m 700 "$1/config/Lullwick" "$1/data" "$2"
+    (cd "$1" && HOME=$1 XDG_CONFIG_HOME=$1/config XDG_DATA_HOME=$1/data XDG_RUNTIME_DIR=$2 QT_QPA_PLATFORM=xcb \
+        LC_ALL=C.UTF-8 exec "$work/root/usr/bin/lullwick" >>"$work/app.log" 2>&1) &
     app=$!
     pids+=("$app")
 }
-
-warning_window() {
-    xdotool search --onlyvisible --name '^Warning\.\.\.\.$' 2>/dev/null | head -n1
+run_due() { # FREQUENCY EVENT COUNT SOUND: one stored entry due in 4 s, in a fresh HOME
+    home=$work/home-$1
+    mkdir -p "$home/config/Lullwick"
+    printf '[1]\nSetTime=%s\nStatus=Enabled\nFrequency=%s\nEvent=%s\nSound=%s\nAbortBtn=1\nCountTimer=%s\nLogFile=1\n' \
+        "$(LC_ALL=C date -d @$(($(date +%s) + 4)) '+%-m/%-d/%Y %I:%M:%S %p')" "$1" "$2" "$4" "$3" \
+        >"$home/config/Lullwick/Lullwick.ini"
+    echo "the user's" >"$home/own.txt" && ln -s own.txt "$home/warning.wav" # not to be written through
+    mock ClearCalls >/dev/null
+    start "$home" "$home/runtime"
+    wait_for 20 eval '[[ -n $(warning) ]]' || fail "no warning window appeared"
 }
-has_warning() { [[ -n $(warning_window) ]]; }
 
-echo "case 1: a \"Once\" power-off entry is carried out, with the clip playing"
-home=$(prepare_home Once PowerOff 3 4 1)
-clear_calls
-start_program "$home"
-wait_for 20 has_warning || fail "no warning window appeared"
+echo "a \"Once\" power-off entry is carried out, its clip playing, and leaves the store"
+run_due Once PowerOff 3 1
 wait_for 6 playing || fail "no stream reached the sound server"
 multimedia_loaded || fail "the stream did not come from Qt Multimedia"
-[[ ! -e $home/warning.wav ]] || fail "a file was written for the clip"
-wait_for 15 bash -c "! kill -0 $app 2>/dev/null" || fail "the program did not end after the countdown"
-calls=$(manager_calls)
-[[ $(grep -c '"PowerOff"' <<<"$calls") == 1 ]] || fail "expected one PowerOff request, got: $calls"
-grep -A2 '"PowerOff"' <<<"$calls" | grep -q 'boolean false' || fail "PowerOff was not non-interactive: $calls"
-! grep -q -E '"(Reboot|PowerOffWithFlags|Halt)"' <<<"$calls" || fail "unexpected requests: $calls"
-grep -q -E '^"PowerOff at [0-9]{1,2}:[0-9]{2}:[0-9]{2} (AM|PM) on [0-9]{1,2}/[0-9]{1,2}/[0-9]{4}"'$'\r''$' \
-    "$home/data/Lullwick/LogFile.log" || fail "no log line: $(cat -A "$home/data/Lullwick/LogFile.log" 2>&1)"
+wait_for 15 ended || fail "the program did not end after the countdown"
+calls=$(mock GetCalls)
+[[ $(grep -c '"' <<<"$calls") == 1 && $(grep -A2 '"PowerOff"' <<<"$calls") == *"boolean false"* ]] ||
+    fail "expected one non-interactive PowerOff request, got: $calls"
+grep -qE '^"PowerOff at [0-9]{1,2}:[0-9]{2}:[0-9]{2} (AM|PM) on [0-9]{1,2}/[0-9]{1,2}/[0-9]{4}"'$'\r''$' \
+    "$home/data/Lullwick/LogFile.log" || fail "no log line: $(cat -A "$home/data/Lullwick/LogFile.log")"
 ! grep -q 'Frequency=Once' "$home/config/Lullwick/Lullwick.ini" || fail "the Once entry is still stored"
+[[ $(cat "$home/own.txt") == "the user's" ]] || fail "the clip was written through warning.wav"
 
-echo "case 2: no sound with the sound off; Esc aborts the countdown"
-home=$(prepare_home Daily Reboot 6 4)
-clear_calls
-start_program "$home"
-wait_for 20 has_warning || fail "no warning window appeared"
-window=$(warning_window)
-! wait_for 3 playing || fail "a stream played with the sound off: $(pactl list sink-inputs)"
+echo "with the sound off nothing plays; Esc aborts the countdown"
+run_due Daily Reboot 6 0
+! wait_for 3 playing || fail "a stream played with the sound off"
 ! multimedia_loaded || fail "Qt Multimedia was loaded though no sound played"
-# Without a window manager, keys go to the window under the pointer.
-xdotool mousemove --window "$window" 20 10
-xdotool windowfocus "$window" 2>/dev/null || true
+xdotool mousemove --window "$(warning)" 20 10 # without a window manager keys go to the window under the pointer
 xdotool key --clearmodifiers Escape
-wait_for 10 bash -c "! xdotool search --onlyvisible --name '^Warning\.\.\.\.\$' >/dev/null 2>&1" ||
-    fail "Esc did not close the warning"
+wait_for 10 eval '[[ -z $(warning) ]]' || fail "Esc did not close the warning"
 sleep 4 # longer than the countdown would have run
-kill -0 "$app" 2>/dev/null || fail "the program ended after an abort"
-calls=$(manager_calls)
-! grep -q -E '"(PowerOff|Reboot)"' <<<"$calls" || fail "a request was made after an abort: $calls"
+! ended || fail "the program ended after an abort"
+[[ $(mock GetCalls) != *'"Reboot"'* ]] || fail "a request was made after an abort"
 [[ ! -s $home/data/Lullwick/LogFile.log ]] || fail "an aborted event was logged"
-kill "$app"
-wait "$app" 2>/dev/null || true
+
+# A second start shows "Program Already Running"; a signal that ends it there (its terminal
+# closed, the session ending) leaves the store (CR LF line ends, which a save would not write)
+# and the start-at-login entry alone. It gets the first's runtime folder, or another (su, a sandbox).
+home=$work/home-second
+store=$home/config/Lullwick/Lullwick.ini
+for row in "first TERM" "second HUP"; do
+    read -r runtime signal <<<"$row"
+    echo "a second start with the $runtime start's runtime folder, ended by SIG$signal"
+    mkdir -p "$home/config/Lullwick"
+    printf '[1]\r\nSetTime=12/6/2026 07:30:00 PM\r\nStatus=Enabled\r\nFrequency=Daily\r\nEvent=Reboot\r\n' | tee "$work/stored" >"$store"
+    start "$home" "$home/first"
+    first=$app
+    wait_for 20 has_window || fail "the first start shows no window"
+    start "$home" "$home/$runtime"
+    wait_for 20 has_window || fail "the second start shows nothing"
+    kill -"$signal" "$app"
+    wait_for 20 ended || fail "SIG$signal did not end the second start"
+    cmp -s "$work/stored" "$store" || fail "the store was written: $(cat -A "$store")"
+    [[ ! -e $home/config/autostart/Lullwick.desktop ]] || fail "the start-at-login entry was touched"
+    kill -KILL "$first"
+done

@@ -39,5 +39,5 @@ TEST(RealTime, EntryThreeSecondsAheadIsWarnedAboutInItsSecondAndCarriedOut)
     ASSERT_TRUE(QTest::qWaitFor([&] { return env.programEnds == 1; }, 10000));
     EXPECT_EQ(warnedAt.toSecsSinceEpoch(), due.toSecsSinceEpoch());
     EXPECT_EQ(form.schedule().count(), 0);
-    EXPECT_EQ(logind.calls(), QList<FakeLogind::Call>({{FakeLogind::ManagerPath, "PowerOff", {false}}}));
+    EXPECT_EQ(logind.calls(), QList<MockCall>({{"/org/freedesktop/login1", "PowerOff", {false}}}));
 }

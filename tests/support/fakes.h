@@ -15,13 +15,11 @@
 // A notification area that keeps what the program shows in it.
 class FakeTray final : public Tray {
 public:
-    bool isAvailable() const override { return available; }
+    bool isAvailable() const override { return true; }
     void AddTrayIcon(const QIcon& icon) override { image = icon.pixmap(16).toImage(); }
     void RemoveTrayIcon() override { image = {}; }
     void setToolTip(const QString& text) override { toolTip = text; }
-    void click() { emit showWindowRequested(); }
     bool visible() const { return !image.isNull(); }
-    bool available = true;
     QImage image; // of the icon shown; null while none is
     QString toolTip;
 };

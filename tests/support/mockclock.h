@@ -50,11 +50,9 @@ private:
     };
     Timer* earliest() const
     {
-        Timer* found = nullptr;
-        for (Timer* timer : m_timers)
-            if (timer->deadline && (!found || *timer->deadline < *found->deadline))
-                found = timer;
-        return found;
+        const auto by = [](const Timer* timer) { return timer->deadline.value_or(INT64_MAX); };
+        const auto found = std::ranges::min_element(m_timers, {}, by);
+        return found != m_timers.end() && (*found)->deadline ? *found : nullptr;
     }
     QDateTime m_now;
     qint64 m_elapsed = 0; // milliseconds that passed: the timers' time

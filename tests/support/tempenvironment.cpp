@@ -17,10 +17,7 @@ TempEnvironment::TempEnvironment() : m_previousWorkingDir(QDir::currentPath())
     qputenv("XDG_RUNTIME_DIR", (root() + "/runtime").toUtf8());
     QFile::setPermissions(root() + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QDir::setCurrent(root() + "/cwd");
-    setMessageBoxHook([this](const QString& text, const QString& caption) {
-        messages << text;
-        captions << caption;
-    });
+    setMessageBoxHook([this](const QString& text, const QString&) { messages << text; });
     setQuestionHook([this](const QString& text, const QString&) {
         questions << text;
         return questionAnswer;

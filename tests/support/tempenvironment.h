@@ -3,17 +3,16 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-// Gives a test a home of its own: XDG config, data and runtime folders and the working folder
-// lie in a fresh temporary folder. Message boxes, questions and the program's end are
-// recorded instead of happening.
+// A home of the test's own (XDG folders and the working folder in a fresh temporary folder);
+// message boxes, questions and the program's end are recorded instead of happening.
 class TempEnvironment {
 public:
     TempEnvironment();
     ~TempEnvironment();
     QString root() const { return m_dir.path(); }
 
-    QStringList messages, captions; // of the message boxes shown, in order
-    QStringList questions;          // asked so far; each gets questionAnswer
+    QStringList messages;  // the texts of the message boxes shown, in order
+    QStringList questions; // asked so far; each gets questionAnswer
     bool questionAnswer = false;
     int programEnds = 0;
 

@@ -18,10 +18,8 @@ TempEnvironment::TempEnvironment() : m_previousWorkingDir(QDir::currentPath())
     QFile::setPermissions(root() + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QDir::setCurrent(root() + "/cwd");
     setMessageBoxHook([this](const QString& text, const QString&) { messages << text; });
-    setQuestionHook([this](const QString& text, const QString&) {
-        questions << text;
-        return questionAnswer;
-    });
+    setQuestionHook(
+        [this](const QString& text, const QString&) { return questions << text, questionAnswer; });
     setProgramEndHook([this] { ++programEnds; });
 }
 

@@ -24,7 +24,6 @@ public:
     QString toolTip;
 };
 
-// Start-at-login that records the calls and fails with `failure` when it is set.
 class FakeStartup final : public StartupRegistration {
 public:
     QString SetStartupEntry() override { return calls << "set", failure; }
@@ -33,7 +32,6 @@ public:
     QString failure;
 };
 
-// Power actions that record each request and answer with `refusal` (empty: accepted).
 class FakePower final : public PowerActions {
 public:
     QString RequestExitWindows(int flags) override { return requests.push_back(flags), refusal; }
@@ -41,7 +39,6 @@ public:
     QString refusal;
 };
 
-// A player that counts the clips it played.
 class FakeSound final : public WarningSound {
 public:
     void PlayWarningSound(bool enabled) override { plays += enabled ? 1 : 0; }

@@ -6,9 +6,8 @@
 #include <optional>
 #include <vector>
 
-// A clock that stands still until the test moves it; installed for its lifetime. Its timers
-// wait on the time that passes (advanceMs, fireNextWake); set() moves only the wall clock, as
-// setting the system time or a sleep of the computer does.
+// A clock, installed for its lifetime, that moves when the test moves it. Its timers wait on the time
+// that passes (advanceMs, fireNextWake); set() moves the wall clock alone, as setting it or a sleep does.
 class MockClock final : public Clock {
 public:
     explicit MockClock(const QDateTime& start) : m_now(start) { Clock::setInstance(this); }

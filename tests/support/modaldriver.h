@@ -5,9 +5,8 @@
 #include <QTimer>
 #include <functional>
 
-// Drives the next modal window from inside its own event loop: made before the code that opens
-// it, it waits until a modal window is active and hands it to `action`. A window the action
-// leaves open is closed, and noted, so that a failing test ends instead of hanging.
+// Made before the code that opens a modal window, hands it to `action` once it is active; closes,
+// and notes, a window the action leaves open, so that a failing test ends instead of hanging.
 class ModalDriver {
 public:
     explicit ModalDriver(std::function<void(QWidget*)> action)
@@ -27,7 +26,6 @@ public:
         });
         m_poll.start(5);
     }
-
     bool ran() const { return m_ran; }
     bool leftOpen() const { return m_leftOpen; }
 

@@ -10,7 +10,6 @@ public:
     TempEnvironment();
     ~TempEnvironment();
     QString root() const { return m_dir.path(); }
-
     QStringList messages;  // the texts of the message boxes shown, in order
     QStringList questions; // asked so far; each gets questionAnswer
     bool questionAnswer = false;

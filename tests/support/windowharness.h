@@ -10,12 +10,11 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// A main window on fakes, in a temporary home, with a clock the test sets: where the window
-// tests start from. The window is created but not started.
+// Where window tests start: a main window (created, not started) on fakes, in a temporary home, on
+// a clock the test sets.
 class WindowHarness {
 protected:
     explicit WindowHarness(const QDateTime& start = {QDate(2026, 12, 7), QTime(9, 0)}) : clock(start) {}
-
     std::unique_ptr<MainWindow> newForm()
     {
         return std::make_unique<MainWindow>(MainWindowServices{tray, startup, power, sound, notification});

@@ -19,21 +19,17 @@ static QString run(const QString& program, const QStringList& arguments)
     const bool ok = process.waitForFinished(30000) && process.exitCode() == 0;
     return (ok ? "" : "FAILED: ") + QString::fromUtf8(process.readAll());
 }
-
-// A copy of this test, in a folder whose name holds what the entry must escape (a line break
-// before a key of its own, a field code), writes the entry for itself. GLib reads the Exec value
-// unescaped, split as a shell would, with %% as % and %f as nothing (no file given).
+// A copy of this test in a folder named with what the entry must escape writes the entry. GLib
+// reads Exec unescaped, split as a shell would, %% as % and %f as nothing (no file given).
 TEST(XdgAutostart, AnAwkwardPathIsEscapedSoTheEntryIsValidAndRunsThatFile)
 {
-    if (qEnvironmentVariableIsSet("LULLWICK_TEST_AUTOSTART_CHILD"))
+    if (QCoreApplication::applicationFilePath().contains(u'\n'))
         return (void)createStartupRegistration()->SetStartupEntry(); // the entry is checked below
     TempEnvironment env;
     const QString copy = env.root() + "/my \"odd\" $dir`\\x %f\n\tExec=/bin/false\r/lullwick test";
     ASSERT_TRUE(QDir().mkpath(QFileInfo(copy).path()) &&
                 QFile::copy(QCoreApplication::applicationFilePath(), copy));
-    qputenv("LULLWICK_TEST_AUTOSTART_CHILD", "1");
     run(copy, {"--gtest_filter=XdgAutostart.AnAwkward*"});
-    qunsetenv("LULLWICK_TEST_AUTOSTART_CHILD");
     EXPECT_EQ(run("desktop-file-validate", {Paths::autostartFile()}), "");
     EXPECT_EQ(run("/usr/bin/python3",
                   {"-c",
@@ -45,10 +41,8 @@ TEST(XdgAutostart, AnAwkwardPathIsEscapedSoTheEntryIsValidAndRunsThatFile)
                    Paths::autostartFile()}),
               copy);
 }
-
-// A folder in the entry's place, and on a 16 KiB memory file system mounted on the autostart
-// folder (needs root) a full disk and a read-only one: the reason names the entry and the
-// system's error, and the old entry stays.
+// A folder in the entry's place, and on a 16 KiB tmpfs on the autostart folder (needs root) a full
+// disk and a read-only one: the reason names the entry and the system's error; the old one stays.
 TEST(XdgAutostart, AnEntryThatCannotBeChangedGivesTheSystemsReasonAndKeepsTheOldOne)
 {
     for (const int error : {EISDIR, ENOSPC, EROFS}) {

@@ -12,8 +12,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-namespace {
-
 class Host final : public CompletionHost {
 public:
     bool logEnabled() const override { return true; }
@@ -27,13 +25,6 @@ public:
     int saves = 0;
 };
 
-MockCall call(const char* object, const char* method, const QVariantList& args = {})
-{
-    return {"/org/freedesktop/login1" + QString(object), method, args};
-}
-
-} // namespace
-
 // Each kind makes its one logind request, others none, and the log, only ever appended to, gets
 // its line. A "Once" entry is saved away before the request; when the system refuses, it is put
 // back where it was and saved, and the log tells the system's reason.
@@ -41,19 +32,19 @@ TEST(CompleteEvent, EachKindMakesItsLogindRequestAndARefusalIsLoggedWithTheReaso
 {
     FakeLogind logind;
     const auto power = createPowerActions();
-    const MockCall byPid = call("", "GetSessionByPID", {0u});
+    const QString m = "/org/freedesktop/login1";
+    const MockCall byPid = {m, "GetSessionByPID", {0u}};
     const struct {
         const char *kind, *frequency, *fail; // from this row on logind refuses `fail`
         QList<MockCall> calls;
     } rows[] = {
-        {"Shutdown", "Weekly", "", {call("", "PowerOff", {false})}},
-        {"PowerOff", "Daily", "", {call("", "PowerOff", {false})}},
-        {"Reboot", "Once", "", {call("", "Reboot", {false})}},
-        {"Logoff", "WeekDays", "", {byPid, call("/session/c1", "Terminate")}},
+        {"Shutdown", "Weekly", "", {{m, "PowerOff", {false}}}},
+        {"PowerOff", "Daily", "", {{m, "PowerOff", {false}}}},
+        {"Reboot", "Once", "", {{m, "Reboot", {false}}}},
+        {"Logoff", "WeekDays", "", {byPid, {m + "/session/c1", "Terminate", {}}}},
         {"poweroff", "Daily", "", {}},
         {"Reboot", "Monthly", "", {}},
-        {"Logoff", "Daily", "GetSessionByPID", {byPid, call("/session/auto", "Terminate")}},
-        {"Reboot", "Once", "Reboot", {call("", "Reboot", {false})}},
+        {"Reboot", "Once", "Reboot", {{m, "Reboot", {false}}}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.kind) + " " + row.frequency);
@@ -78,7 +69,6 @@ TEST(CompleteEvent, EachKindMakesItsLogindRequestAndARefusalIsLoggedWithTheReaso
         EXPECT_EQ(env.programEnds, refused ? 0 : 1);
     }
 }
-
 // What may stand at the log's name is neither waited for, written nor read; the event goes on.
 TEST(EventLog, AFifoADeviceOrAFolderAsTheLogIsRefusedAtOnce)
 {

@@ -3,6 +3,8 @@
 #include <QDBusArgument>
 #include <gtest/gtest.h>
 
+static const QString Login1 = "org.freedesktop.login1";
+
 QDBusMessage callMock(const QDBusConnection& bus, const QString& service, const QString& path,
                       const char* method, const QVariantList& args)
 {
@@ -12,7 +14,6 @@ QDBusMessage callMock(const QDBusConnection& bus, const QString& service, const 
     EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << method << ": " << qPrintable(reply.errorMessage());
     return reply;
 }
-
 QList<MockCall> mockCalls(const QDBusConnection& bus, const QString& service, const QString& path)
 {
     QList<MockCall> result;
@@ -27,12 +28,6 @@ QList<MockCall> mockCalls(const QDBusConnection& bus, const QString& service, co
     return result;
 }
 
-void PrintTo(const MockCall& call, std::ostream* out)
-{
-    *out << qPrintable(call.objectPath + ' ' + call.method + '(' +
-                       QVariant(call.args).toStringList().join(',') + ')');
-}
-
 FakeLogind::FakeLogind()
 {
     // The fake lasts while this process keeps the script's input open.
@@ -43,31 +38,26 @@ FakeLogind::FakeLogind()
     qputenv("DBUS_SYSTEM_BUS_ADDRESS", m_fake.readLine().trimmed());
     EXPECT_TRUE(isRunning()) << "no fake logind: " << m_fake.readAllStandardError().toStdString();
 }
-
 FakeLogind::~FakeLogind()
 {
     m_fake.closeWriteChannel();
     m_fake.waitForFinished();
 }
-
 QList<MockCall> FakeLogind::calls()
 {
     QList<Call> result;
-    for (const char* object : {"", "/session/c1", "/session/auto"}) {
-        const QString path = "/org/freedesktop/login1" + QString(object);
-        result << mockCalls(QDBusConnection::systemBus(), "org.freedesktop.login1", path);
-        callMock(QDBusConnection::systemBus(), "org.freedesktop.login1", path, "ClearCalls");
+    for (const QString path : {"", "/session/c1"}) {
+        result << mockCalls(QDBusConnection::systemBus(), Login1, "/org/freedesktop/login1" + path);
+        callMock(QDBusConnection::systemBus(), Login1, "/org/freedesktop/login1" + path, "ClearCalls");
     }
     return result;
 }
-
 bool FakeLogind::makeFail(const QString& method, const QString& message)
 {
-    const bool bySession = method == u"GetSessionByPID";
+    const char* in = method == u"GetSessionByPID" ? "u" : "b";
     const QString code =
         "raise dbus.exceptions.DBusException('" + message + "', name='org.freedesktop.DBus.Error.Failed')";
-    return callMock(
-               QDBusConnection::systemBus(), "org.freedesktop.login1", "/org/freedesktop/login1", "AddMethod",
-               {"org.freedesktop.login1.Manager", method, bySession ? "u" : "b", bySession ? "o" : "", code})
+    const QVariantList args = {Login1 + ".Manager", method, in, *in == 'u' ? "o" : "", code};
+    return callMock(QDBusConnection::systemBus(), Login1, "/org/freedesktop/login1", "AddMethod", args)
                .type() == QDBusMessage::ReplyMessage;
 }

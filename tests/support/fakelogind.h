@@ -3,17 +3,15 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QProcess>
-#include <ostream>
 
-// What an object of a python-dbusmock stand-in (fake-*.sh) was called with, as its GetCalls
-// gives it, and a call of its org.freedesktop.DBus.Mock interface.
+// A call an object of a python-dbusmock stand-in (fake*) got, as its GetCalls gives it.
 struct MockCall {
     QString objectPath, method;
     QVariantList args;
     bool operator==(const MockCall&) const = default;
 };
-void PrintTo(const MockCall& call, std::ostream* out);
 QList<MockCall> mockCalls(const QDBusConnection& bus, const QString& service, const QString& path);
+// A call of the stand-in's org.freedesktop.DBus.Mock interface (GetCalls, AddMethod, EmitSignal...).
 QDBusMessage callMock(const QDBusConnection& bus, const QString& service, const QString& path,
                       const char* method, const QVariantList& args = {});
 
@@ -25,7 +23,7 @@ public:
     FakeLogind();
     ~FakeLogind();
     bool isRunning() const { return QDBusConnection::systemBus().isConnected(); }
-    // What the manager and the sessions c1 (GetSessionByPID's) and auto got since last asked.
+    // What the manager and the session c1 (GetSessionByPID's) got since last asked.
     QList<Call> calls();
     // From now on the manager refuses `method` (PowerOff, Reboot or GetSessionByPID) with `message`.
     bool makeFail(const QString& method, const QString& message);

@@ -1,6 +1,5 @@
 # shellcheck shell=bash
-# Sourced by the whole-program test scripts: their files and logs (*.log) go in $work, and the
-# programs they start ($pids) end with them.
+# Sourced by the whole-program tests: files and logs (*.log) go in $work; programs in $pids end with them.
 work=$(mktemp -d "${TMPDIR:-/tmp}/lullwick-test.XXXXXX")
 pids=()
 trap 'set +e; kill -KILL "${pids[@]}" 2>/dev/null; wait; rm -rf "$work"' EXIT

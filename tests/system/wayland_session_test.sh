@@ -10,19 +10,15 @@ weston --backend=headless-backend.so --xwayland --socket=wayland-test --idle-tim
 pids+=($!)
 x_display() { sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$work/weston.log"; }
 wait_for 20 eval '[[ -n $(x_display) ]]' || fail "weston did not start XWayland"
-display=$(x_display)
 maps() { grep -q "$1" "/proc/$app/maps" 2>/dev/null; }
-on_x() { DISPLAY=$display xdotool search --name '^Lullwick$' >/dev/null 2>&1; }
-for chosen in "" wayland; do
-    echo "QT_QPA_PLATFORM=$chosen"
-    env WAYLAND_DISPLAY=wayland-test XDG_SESSION_TYPE=wayland DISPLAY="$display" LC_ALL=C.UTF-8 \
+on_x() { DISPLAY=$(x_display) xdotool search --name '^Lullwick$' >/dev/null 2>&1 && maps libqxcb; }
+on_wayland() { maps libqwayland && ! maps libqxcb; }
+for row in ":on_x" "wayland:on_wayland"; do
+    chosen=${row%%:*}
+    env WAYLAND_DISPLAY=wayland-test XDG_SESSION_TYPE=wayland DISPLAY="$(x_display)" LC_ALL=C.UTF-8 \
         DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus" ${chosen:+QT_QPA_PLATFORM=$chosen} "$1" >"$work/app.log" 2>&1 &
     app=$!
     pids+=("$app")
-    if [[ -z $chosen ]]; then
-        wait_for 30 on_x && maps libqxcb || fail "the main window did not appear on XWayland's display"
-    else
-        wait_for 30 maps libqwayland && ! maps libqxcb || fail "the program did not run as a Wayland client"
-    fi
+    wait_for 30 "${row#*:}" || fail "QT_QPA_PLATFORM=$chosen: not ${row#*:}"
     kill "$app"
 done

@@ -75,12 +75,12 @@ protected:
     }
 
     int wakes = 0;
-    bool seenWhileOpen = false; // the main window, its tray icon or the check, while a warning was
+    bool seenWhileOpen = false; // the main window, its tray icon or the check while a warning was open
 };
 
 } // namespace
 
-// The captions count down to 0 from the count (no whole number, or a negative one, counts 10; 2.5
+// The captions count down to 0 from the count (one that is no number, or negative, counts 10; 2.5
 // rounds to even), the sound plays on even seconds left, 0 completes. Only Abort (Esc) closes the
 // warning; an abort brings the window, the icon and the check back and holds for the entry's second.
 TEST_F(MainWindowTest, CountdownTable)
@@ -222,7 +222,7 @@ TEST_F(MainWindowTest, ARowIsSelectedWheneverTheTableHasRows)
     for (const auto& [step, selected] : steps) {
         step();
         QCoreApplication::processEvents();
-        EXPECT_EQ(table->selectionModel()->selectedRows().value(0).data().toString(), selected);
+        EXPECT_EQ(table->selectionModel()->selectedRows().value(0).data().toString().toStdString(), selected);
     }
     EXPECT_EQ(env.messages, QStringList{"Nothing to Delete"});
 }

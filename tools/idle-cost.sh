@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # What the program costs while it waits: starts the built program (1,000 enabled entries, none
 # due within the next two hours, the scheduler started, its window shown) and a bare Qt window
+# with one line of text (bench/bare_window.cpp)
 # side by side on one virtual display, with the fake logind and a stand-in tray host, lets
 # them idle and prints for each: CPU seconds per hour, wake-ups per minute (context switches
 # of all its threads), resident memory, and the program's ratio to the bare window.

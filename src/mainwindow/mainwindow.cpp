@@ -261,7 +261,9 @@ void MainWindow::buildAboutTab(QWidget* page, int pageTop)
     QFont bold = m_versionLabel->font();
     bold.setBold(true);
     m_versionLabel->setFont(bold);
-    m_versionLabel->setStyleSheet(QStringLiteral("color: #0000ff"));
+    QPalette blue = m_versionLabel->palette();
+    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    m_versionLabel->setPalette(blue);
     m_aboutLabel = new QLabel(aboutFrame);
     m_aboutLabel->setObjectName(QStringLiteral("Label11"));
     m_aboutLabel->setWordWrap(true);

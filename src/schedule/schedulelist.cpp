@@ -12,12 +12,26 @@ QStringList Values::twoDigitNumbers(int from, int to)
     return numbers;
 }
 
+namespace {
+
+// The selector's own text when `text` is one of its values: a schedule of a thousand entries
+// then holds three texts shared by all instead of three copies each.
+QString shared(const QString& text, const QStringList& values)
+{
+    const qsizetype found = values.indexOf(text);
+    return found < 0 ? text : values.at(found);
+}
+
+} // namespace
+
 ScheduleList::Row ScheduleList::makeRow(const ScheduleEntry& entry)
 {
-    Row row{entry, {}, std::nullopt, {}};
+    Row row{{entry.SetTime, shared(entry.Status, Values::Statuses),
+             shared(entry.Frequency, Values::Frequencies), shared(entry.Event, Values::Events)},
+            std::nullopt,
+            {}};
     if (const auto moment = parseRecordText(entry.SetTime)) {
         row.secondsOfDay = moment->secondsOfDay;
-        row.timeText = formatTimeText(moment->secondsOfDay);
         row.date = moment->date;
     }
     return row;
@@ -83,7 +97,7 @@ QString ScheduleList::cell(int position, Column column) const
     const Row& row = m_rows.at(position);
     switch (column) {
     case TimeColumn:
-        return row.timeText;
+        return row.secondsOfDay ? formatTimeText(*row.secondsOfDay) : QString();
     case StatusColumn:
         return row.entry.Status;
     case FrequencyColumn:

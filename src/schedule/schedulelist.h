@@ -55,7 +55,6 @@ public:
 private:
     struct Row {
         ScheduleEntry entry;
-        QString timeText;
         std::optional<int> secondsOfDay;
         QDate date;
     };

@@ -1,6 +1,5 @@
-// The last step of a due event, and its log. Each case runs in a process of its own (one fake
-// logind per process).
 #include "desktop/paths.h"
+#include "desktop/regularfile.h"
 #include "execution/completeevent.h"
 #include "execution/eventlog.h"
 #include "logviewer/logviewer.h"
@@ -12,8 +11,6 @@
 #include <QDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-
-namespace {
 
 class Host final : public CompletionHost {
 public:
@@ -28,13 +25,6 @@ public:
     int saves = 0;
 };
 
-MockCall call(const char* object, const char* method, const QVariantList& args = {})
-{
-    return {QStringLiteral("/org/freedesktop/login1") + QLatin1String(object), QLatin1String(method), args};
-}
-
-} // namespace
-
 // Each kind makes its one logind request, others none, and the log, only ever appended to, gets
 // its line. A "Once" entry is saved away before the request; when the system refuses, it is put
 // back where it was and saved, and the log tells the system's reason.
@@ -42,52 +32,43 @@ TEST(CompleteEvent, EachKindMakesItsLogindRequestAndARefusalIsLoggedWithTheReaso
 {
     FakeLogind logind;
     const auto power = createPowerActions();
+    const QString m = "/org/freedesktop/login1";
+    const MockCall byPid = {m, "GetSessionByPID", {0u}};
     const struct {
         const char *kind, *frequency, *fail; // from this row on logind refuses `fail`
         QList<MockCall> calls;
     } rows[] = {
-        {"Shutdown", "Weekly", "", {call("", "PowerOff", {false})}},
-        {"PowerOff", "Daily", "", {call("", "PowerOff", {false})}},
-        {"Reboot", "Once", "", {call("", "Reboot", {false})}},
-        {"Logoff", "WeekDays", "", {call("", "GetSessionByPID", {0u}), call("/session/c1", "Terminate")}},
+        {"Shutdown", "Weekly", "", {{m, "PowerOff", {false}}}},
+        {"PowerOff", "Daily", "", {{m, "PowerOff", {false}}}},
+        {"Reboot", "Once", "", {{m, "Reboot", {false}}}},
+        {"Logoff", "WeekDays", "", {byPid, {m + "/session/c1", "Terminate", {}}}},
         {"poweroff", "Daily", "", {}},
         {"Reboot", "Monthly", "", {}},
-        {"Logoff",
-         "Daily",
-         "GetSessionByPID",
-         {call("", "GetSessionByPID", {0u}), call("/session/auto", "Terminate")}},
-        {"Reboot", "Once", "Reboot", {call("", "Reboot", {false})}},
+        {"Reboot", "Once", "Reboot", {{m, "Reboot", {false}}}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.kind) + " " + row.frequency);
         TempEnvironment env;
         MockClock clock(QDateTime(QDate(2026, 12, 7), QTime(19, 30, 0)));
-        ASSERT_EQ(appendToEventLog(Paths::logFile(), QStringLiteral("older\r\n")), QString());
+        ASSERT_EQ(appendToEventLog(Paths::logFile(), "older\r\n"), "");
         Host host;
         for (const char* record : {"12/1/2026 07:29:00 PM", "12/1/2026 07:30:00 PM", "12/1/2026 07:31:00 PM"})
-            host.list.append({QLatin1String(record), "Enabled", "Once", "Reboot"});
-        logind.clearCalls();
-        ASSERT_TRUE(!*row.fail ||
-                    logind.makeFail(QLatin1String(row.fail), QStringLiteral("Permission denied")));
-        const bool refused = !qstrcmp(row.fail, row.kind);
+            host.list.append({record, "Enabled", "Once", "Reboot"});
+        ASSERT_TRUE(!*row.fail || logind.makeFail(row.fail, "Permission denied"));
+        const bool refused = !qstrcmp(row.fail, row.kind),
+                   removed = !qstrcmp(row.frequency, "Once") && !refused;
         EXPECT_EQ(CompleteEvent({"07:30:00 PM", row.kind, row.frequency, "1"}, host, *power).ended, !refused);
         EXPECT_EQ(logind.calls(), row.calls);
-        QFile log(Paths::logFile());
-        EXPECT_TRUE(log.open(QIODevice::ReadOnly));
         EXPECT_EQ(
-            log.readAll(),
-            QStringLiteral("older\r\n\"%1 at 7:30:00 PM on 12/7/2026\"\r\n%2")
-                .arg(QLatin1String(row.kind),
-                     refused ? "\"Reboot refused at 7:30:00 PM on 12/7/2026: Permission denied\"\r\n" : "")
-                .toUtf8());
-        const bool removed = !qstrcmp(row.frequency, "Once") && !refused;
+            readRegularFile(Paths::logFile(), 1000).data,
+            "older\r\n\"" + QByteArray(row.kind) + " at 7:30:00 PM on 12/7/2026\"\r\n" +
+                (refused ? "\"Reboot refused at 7:30:00 PM on 12/7/2026: Permission denied\"\r\n" : ""));
         EXPECT_EQ(host.list.record(1), removed ? "12/1/2026 07:31:00 PM" : "12/1/2026 07:30:00 PM");
         EXPECT_EQ(host.list.count(), removed ? 2 : 3);
         EXPECT_EQ(host.saves, refused ? 2 : 1);
         EXPECT_EQ(env.programEnds, refused ? 0 : 1);
     }
 }
-
 // What may stand at the log's name is neither waited for, written nor read; the event goes on.
 TEST(EventLog, AFifoADeviceOrAFolderAsTheLogIsRefusedAtOnce)
 {
@@ -97,13 +78,13 @@ TEST(EventLog, AFifoADeviceOrAFolderAsTheLogIsRefusedAtOnce)
         const QString log = Paths::logFile();
         ASSERT_TRUE(QDir().mkpath(QFileInfo(log).absolutePath()));
         ASSERT_TRUE(what == "fifo"     ? ::mkfifo(QFile::encodeName(log).constData(), 0600) == 0
-                    : what == "device" ? QFile::link(QStringLiteral("/dev/null"), log)
+                    : what == "device" ? QFile::link("/dev/null", log)
                                        : QDir().mkdir(log));
         Host host;
         FakePower power;
         EXPECT_TRUE(CompleteEvent({"07:30:00 PM", "Shutdown", "Daily", "0"}, host, power).ended);
         EXPECT_EQ(power.requests, std::vector<int>{PowerFlags::Shutdown});
-        EXPECT_NE(appendToEventLog(log, QStringLiteral("line\r\n")), QString());
+        EXPECT_NE(appendToEventLog(log, "line\r\n"), "");
         const QString shown = LogViewer(log).load();
         EXPECT_TRUE(shown.contains(what == "folder" ? qt_error_string(EISDIR) : "not a regular file"))
             << qPrintable(shown);

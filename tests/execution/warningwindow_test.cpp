@@ -5,58 +5,35 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
-#include <QStyleFactory>
 #include <QTest>
 #include <gtest/gtest.h>
 
-namespace {
-
-// Counts every play, whatever the sound option says.
-class CountingSound final : public WarningSound {
-public:
-    void PlayWarningSound(bool) override { ++plays; }
-    int plays = 0;
-};
-
-class WarningWindowTest : public ::testing::Test {
-protected:
-    std::unique_ptr<WarningWindow> open(const char* count, bool abort)
-    {
+// The caption counts down to 0 from the count (not a number or negative: 10); the sound plays on even
+// seconds left; the tick showing 0 asks for the event. Until then only Abort, if allowed, closes the
+// window. In a dark theme at a large font the texts fit and stand out from the window's light background.
+TEST(WarningWindow, CountdownTable)
+{
+    struct CountingSound final : WarningSound { // every play, whatever the sound option says
+        void PlayWarningSound(bool) override { ++plays; }
+        int plays = 0;
+    } sound;
+    TempEnvironment env;
+    FakeWarningHost host;
+    FakePower power;
+    FakeNotification notification;
+    const auto open = [&](const char* count, bool abort) {
         host.count = QLatin1String(count);
         host.abort = abort;
         auto w = std::make_unique<WarningWindow>(host, DueEvent{"07:30:00 PM", "Reboot", "Daily", "0"}, power,
                                                  sound, notification);
         w->show();
         return w;
-    }
-
-    TempEnvironment env;
-    FakeWarningHost host;
-    FakePower power;
-    CountingSound sound;
-    FakeNotification notification;
-};
-
-} // namespace
-
-// The caption counts down to 0 from the count (one that is not a number, or negative, counts 10);
-// the sound plays on the even seconds left; the tick that shows 0 asks for the event. Until then
-// nothing closes the window but Abort, when the option allows it. In a dark theme at a large font
-// the texts still fit and, black or dark red on the window's own light background, stand out.
-TEST_F(WarningWindowTest, CountdownTable)
-{
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    };
     QPalette dark(QColor(53, 53, 53), QColor(30, 30, 30));
     dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(90, 90, 90));
     QApplication::setPalette(dark);
     QApplication::setFont(QFont(QApplication::font().family(), 28));
-    // How much darker a text is than its background, in grey levels (0 to 255).
-    const auto darker = [](const QWidget* w, QPalette::ColorGroup group, QPalette::ColorRole text,
-                           QPalette::ColorRole background) {
-        return qGray(w->palette().color(group, background).rgb()) -
-               qGray(w->palette().color(group, text).rgb());
-    };
+    const auto grey = [](const QColor& colour) { return qGray(colour.rgb()); };
     const struct {
         const char* count;
         bool abort;
@@ -86,8 +63,12 @@ TEST_F(WarningWindowTest, CountdownTable)
             w->countDown();
             captions.push_back(button->text().section('(', 1).chopped(1).toInt());
             plays.push_back(sound.plays);
-            EXPECT_GE(darker(label, QPalette::Active, QPalette::WindowText, QPalette::Window), 128);
-            EXPECT_GE(darker(button, QPalette::Disabled, QPalette::ButtonText, QPalette::Button), 128);
+            // Text at least half the grey scale darker than its background.
+            const QPalette &text = label->palette(), &caption = button->palette();
+            EXPECT_GE(grey(text.window().color()) - grey(text.windowText().color()), 128);
+            EXPECT_GE(grey(caption.color(QPalette::Disabled, QPalette::Button)) -
+                          grey(caption.color(QPalette::Disabled, QPalette::ButtonText)),
+                      128);
             EXPECT_TRUE(label->width() >= label->sizeHint().width() &&
                         button->width() >= button->sizeHint().width());
             EXPECT_TRUE(w->rect().contains(label->geometry()) && w->rect().contains(button->geometry()));
@@ -98,8 +79,7 @@ TEST_F(WarningWindowTest, CountdownTable)
     EXPECT_EQ(power.requests, std::vector<int>(std::size(rows), 6));
 
     const auto w = open("5", true);
-    QTest::keyClick(w.get(), Qt::Key_Escape);
-    EXPECT_FALSE(w->isVisible()) << "Esc aborts when Abort is allowed";
-    EXPECT_TRUE(host.checking && host.trayAdds == 1 && host.mainShown == 1);
-    EXPECT_EQ(power.requests.size(), std::size(rows));
+    QTest::keyClick(w.get(), Qt::Key_Escape); // aborts, as Abort is allowed
+    EXPECT_TRUE(!w->isVisible() && host.checking && host.trayAdds == 1 &&
+                power.requests.size() == std::size(rows));
 }

@@ -1,271 +1,332 @@
-#include "desktop/appicons.h"
+// The main window, its check on the test's clock; CTest runs it in Berlin time, unprivileged.
+#include "desktop/clockchange.h"
 #include "desktop/paths.h"
 #include "schedule/schedulestore.h"
-#include "support/windowchecks.h"
+#include "schedule/timetext.h"
 #include "support/windowharness.h"
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QFocusEvent>
-#include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSessionManager>
-#include <QTabWidget>
-#include <QTest>
 #include <QTreeView>
+#include <cerrno>
 #include <csignal>
-#include <functional>
-#include <gtest/gtest.h>
+#include <ranges>
 
 namespace {
 
+// A main window shown on Monday at 19:00.
 class MainWindowTest : public ::testing::Test, protected WindowHarness {
 protected:
-    QImage iconImage(AppIcon icon) const { return appIcon(icon).pixmap(16).toImage(); }
-    void click(const char* button) { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
-    void leaveCountTimer(const QString& text)
+    static inline const QDate Monday{2026, 12, 7};
+    static QDateTime at(int h, int m, int s = 0, QDate day = Monday) { return {day, QTime(h, m, s)}; }
+    static void checkpoint() { emit qApp->commitDataRequest(*qApp->findChild<QSessionManager*>()); }
+
+    MainWindowTest() : WindowHarness(at(19, 0)) {}
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(startShown()); }
+    // Ends this window and starts a new one, as the next start does: on what it stored, or at the
+    // time `fresh` on nothing stored.
+    void restart(const QDateTime& fresh = {})
     {
-        auto* box = child<QLineEdit>("CountTimer");
-        box->setText(text);
-        QFocusEvent out(QEvent::FocusOut);
-        QCoreApplication::sendEvent(box, &out);
+        form.reset();
+        if (fresh.isValid()) {
+            QFile::remove(Paths::settingsFile());
+            clock.set(fresh);
+        }
+        form = newForm();
+        ASSERT_TRUE(form->startUp());
     }
+    // Adds enabled entries made on Monday: "07:30:00 PM [frequency [event]]", by default daily shutdowns.
+    void add(const QStringList& entries)
+    {
+        for (const QStringList f :
+             entries | std::views::transform([](const QString& e) { return e.split(' '); }))
+            form->schedule().append({makeRecordText(Monday, f[0] + ' ' + f[1]), "Enabled",
+                                     f.value(2, "Daily"), f.value(3, "Shutdown")});
+    }
+    static QByteArray contents(const QString& file)
+    {
+        QFile::setPermissions(file, QFile::permissions(file) | QFile::ReadOwner);
+        QFile in(file);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
+    // Lets time pass up to `until`, the check's timers firing as they fall due, and hands each
+    // warning that opens to `whileOpen`, which closes it (by default it aborts at once).
+    // Returns when the warnings opened, as "Mon 19:30:00".
+    QStringList run(const QDateTime& until, const std::function<void(WarningWindow&)>& whileOpen = {})
+    {
+        QStringList warned;
+        for (auto wake = clock.nextWake(); wake && *wake <= until; wake = clock.nextWake()) {
+            ++wakes;
+            QTimer::singleShot(0, [&] {
+                auto* warning = qobject_cast<WarningWindow*>(QApplication::activeModalWidget());
+                if (!warning)
+                    return;
+                warned << Clock::now().toString("ddd hh:mm:ss");
+                seenWhileOpen = form->isVisible() || tray.visible() || form->isSchedulerStarted();
+                whileOpen ? whileOpen(*warning) : warning->abort();
+                EXPECT_FALSE(warning->isVisible()) << "left open, it counts down to its end";
+            });
+            clock.fireNextWake();
+            QCoreApplication::processEvents();
+        }
+        clock.advanceMs(Clock::now().msecsTo(until));
+        return warned;
+    }
+
+    int wakes = 0;
+    bool seenWhileOpen = false; // the main window, its tray icon or the check, while a warning was
 };
 
 } // namespace
 
-TEST_F(MainWindowTest, OpensOnTheScheduleTabWithEveryControlFittingAndNamed)
+// The captions count down to 0 from the count (no whole number, or a negative one, counts 10; 2.5
+// rounds to even), the sound plays on even seconds left, 0 completes. Only Abort (Esc) closes the
+// warning; an abort brings the window, the icon and the check back and holds for the entry's second.
+TEST_F(MainWindowTest, CountdownTable)
 {
-    ASSERT_TRUE(form->startUp());
-    form->showAtStart();
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_FALSE(form->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-    auto* tabs = child<QTabWidget>("SSTab1");
-    EXPECT_EQ(tabs->tabText(tabs->currentIndex()), QStringLiteral("S&chedule"));
-    for (int tab = 0; tab < tabs->count(); ++tab) {
-        tabs->setCurrentIndex(tab);
-        expectEveryControlFitsAndIsNamed(form.get());
-    }
-    // The selectors and buttons run left to right in the order the user reads them.
-    const std::vector<const char*> rows[] = {
-        {"cmbHour", "CmbMinute", "CmbSecond", "CmbAMPM", "CmbStatus", "CmbFrequency", "CmbEvent"},
-        {"Command1", "Command2", "Command3", "Startbtn", "disablebtn", "Command4"}};
-    for (const auto& row : rows) {
-        for (std::size_t i = 1; i < row.size(); ++i)
-            EXPECT_LT(form->findChild<QWidget*>(QLatin1String(row[i - 1]))->x(),
-                      form->findChild<QWidget*>(QLatin1String(row[i]))->x())
-                << row[i];
-    }
-    // What the selectors offer: count, first and last item.
-    const std::tuple<const char*, int, const char*, const char*> offers[] = {
-        {"cmbHour", 12, "01", "12"},
-        {"CmbMinute", 60, "00", "59"},
-        {"CmbSecond", 60, "00", "59"},
-        {"CmbAMPM", 2, "AM", "PM"},
-        {"CmbStatus", 2, "Enabled", "Disabled"},
-        {"CmbFrequency", 4, "Once", "Weekly"},
-        {"CmbEvent", 4, "Shutdown", "PowerOff"}};
-    for (const auto& [name, count, first, last] : offers) {
-        auto* combo = child<QComboBox>(name);
-        EXPECT_EQ(combo->count(), count) << name;
-        EXPECT_EQ(combo->itemText(0), QLatin1String(first)) << name;
-        EXPECT_EQ(combo->itemText(count - 1), QLatin1String(last)) << name;
-    }
-    EXPECT_FALSE(child<QPushButton>("Startbtn")->isEnabled()) << "the scheduler runs from the start";
-    auto* table = child<QTreeView>("mainListview");
-    EXPECT_EQ(table->header()->sectionSize(0), table->header()->sectionSize(3));
-    EXPECT_GT(4 * table->header()->sectionSize(0), table->viewport()->width() * 9 / 10);
-}
-
-TEST_F(MainWindowTest, SecondInstanceIsRefusedAndLeavesTheFirstAndItsFilesAlone)
-{
-    ASSERT_TRUE(form->startUp());
-    QFile settings(Paths::settingsFile());
-    ASSERT_TRUE(QDir().mkpath(QFileInfo(settings).absolutePath()));
-    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-    settings.write("[1]\nSetTime=12/6/2026 07:30:00 PM\nStatus=Enabled\n");
-    settings.close();
-    const QStringList trayBefore = tray.calls;
-
-    FakeTray secondTray;
-    FakeStartup secondStartup;
-    MainWindow second(MainWindowServices{secondTray, secondStartup, power, sound, notification});
-    EXPECT_FALSE(second.startUp());
-    EXPECT_EQ(env.messages, QStringList{QStringLiteral("Program Already Running")});
-    EXPECT_EQ(env.captions, QStringList{QStringLiteral("Lullwick")});
-    EXPECT_TRUE(secondTray.calls.isEmpty());
-    EXPECT_TRUE(secondStartup.calls.isEmpty());
-    EXPECT_EQ(tray.calls, trayBefore);
-    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
-    EXPECT_EQ(settings.readAll(), QByteArray("[1]\nSetTime=12/6/2026 07:30:00 PM\nStatus=Enabled\n"));
-    EXPECT_TRUE(form->isSchedulerStarted());
-}
-
-TEST_F(MainWindowTest, CloseBoxHidesAndKeepsCheckingWhileExitEnds)
-{
-    ASSERT_TRUE(form->startUp());
-    form->showAtStart();
-    EXPECT_FALSE(form->close());
-    EXPECT_FALSE(form->isVisible());
-    EXPECT_TRUE(form->isSchedulerStarted());
-    EXPECT_EQ(env.programEnds, 0);
-    EXPECT_TRUE(tray.visible);
-
-    tray.click();
-    EXPECT_TRUE(form->isVisible());
-
-    click("Command4");
-    EXPECT_EQ(env.programEnds, 1);
-    EXPECT_FALSE(tray.visible);
-    EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(startup.calls, QStringList{QStringLiteral("set")});
-}
-
-TEST_F(MainWindowTest, WithoutANotificationAreaTheCloseBoxMinimisesInsteadOfHiding)
-{
-    tray.available = false;
-    ASSERT_TRUE(form->startUp());
-    form->showAtStart();
-    EXPECT_FALSE(form->close());
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_TRUE(form->isMinimized());
-}
-
-TEST_F(MainWindowTest, StartAndDisableSwapTheButtonsTheTimerAndTheIcon)
-{
-    ASSERT_TRUE(form->startUp());
-    EXPECT_EQ(tray.image, iconImage(AppIcon::Started));
-    tray.calls.clear();
-
-    click("disablebtn");
-    EXPECT_FALSE(form->isSchedulerStarted());
-    EXPECT_TRUE(child<QPushButton>("Startbtn")->isEnabled());
-    EXPECT_FALSE(child<QPushButton>("disablebtn")->isEnabled());
-    EXPECT_EQ(tray.calls, (QStringList{QStringLiteral("remove"), QStringLiteral("add")}));
-    EXPECT_EQ(tray.image, iconImage(AppIcon::Disabled));
-    EXPECT_EQ(form->windowIcon().pixmap(16).toImage(), iconImage(AppIcon::Disabled));
-
-    click("Startbtn");
-    EXPECT_TRUE(form->isSchedulerStarted());
-    EXPECT_FALSE(child<QPushButton>("Startbtn")->isEnabled());
-    EXPECT_TRUE(child<QPushButton>("disablebtn")->isEnabled());
-    EXPECT_EQ(tray.image, iconImage(AppIcon::Started));
-    EXPECT_NE(iconImage(AppIcon::Started), iconImage(AppIcon::Disabled));
-}
-
-TEST_F(MainWindowTest, CountdownBoxKeepsNonNegativeNumbersAndOtherwiseShowsTen)
-{
-    ASSERT_TRUE(form->startUp());
-    EXPECT_EQ(child<QLineEdit>("CountTimer")->text(), QStringLiteral("5"));
-    EXPECT_EQ(child<QLineEdit>("CountTimer")->maxLength(), 3);
-    for (const char* kept : {"0", "7", "2.5", "999", " 3"}) {
-        leaveCountTimer(QLatin1String(kept));
-        EXPECT_EQ(child<QLineEdit>("CountTimer")->text(), QLatin1String(kept));
-    }
-    for (const char* replaced : {"abc", "-1", "", "1a", "-.5"}) {
-        leaveCountTimer(QLatin1String(replaced));
-        EXPECT_EQ(child<QLineEdit>("CountTimer")->text(), QStringLiteral("10")) << replaced;
-    }
-}
-
-TEST_F(MainWindowTest, MinimizeOnStartupHidesOnceThenActivationsShow)
-{
-    ASSERT_TRUE(form->startUp());
-    child<QCheckBox>("StartMin")->setChecked(true);
-    form->showAtStart();
-    EXPECT_FALSE(form->isVisible());
-    EXPECT_TRUE(tray.visible);
-    tray.click();
-    EXPECT_TRUE(form->isVisible());
-    form->showAtStart();
-    EXPECT_TRUE(form->isVisible());
-}
-
-TEST_F(MainWindowTest, StartAtLoginFollowsTheBoxAndAFailureIsShownWithoutEndingAnything)
-{
-    ASSERT_TRUE(form->startUp());
-    auto* box = child<QCheckBox>("Check1");
-    QTest::mouseClick(box, Qt::LeftButton);
-    EXPECT_FALSE(box->isChecked());
-    EXPECT_EQ(startup.calls, QStringList{QStringLiteral("clear")});
-
-    startup.failure = QStringLiteral("Unable to change the start-at-login entry: Permission denied");
-    QTest::mouseClick(box, Qt::LeftButton);
-    EXPECT_TRUE(box->isChecked()) << "the box stays as the user set it";
-    EXPECT_EQ(env.messages, QStringList{startup.failure});
-    EXPECT_EQ(env.programEnds, 0);
-}
-
-TEST_F(MainWindowTest, TheSessionsRequestsSaveAndOnlyItsEndEndsTheProgram)
-{
-    // How the session asks, and whether the program then ends: a "save session" checkpoint
-    // asks for the data as the end of a session does, but the session goes on.
-    const std::pair<std::function<void()>, bool> requests[] = {
-        {[] { emit qApp->commitDataRequest(*qApp->findChild<QSessionManager*>()); }, false},
-        {[] { std::raise(SIGTERM); }, true},
-        {[] { std::raise(SIGHUP); }, true},
-        {[] { // the session manager's last word: Qt quits its event loop
-             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-             QCoreApplication::exec();
-         },
-         true},
+    // the count, Abort on, the key pressed after each step; the captions, the sounds played
+    const std::tuple<const char*, bool, Qt::Key, std::vector<int>, std::vector<int>> rows[] = {
+        {"5", true, {}, {4, 3, 2, 1, 0}, {0, 1, 1, 2, 2}},
+        {"2.5", true, {}, {1, 0}, {1, 1}},
+        {"abc", true, {}, {9, 8, 7, 6, 5, 4, 3, 2, 1, 0}, {1, 1, 2, 2, 3, 3, 4, 4, 5, 5}},
+        {"-3", true, Qt::Key_Escape, {9}, {1}},
+        {"3", false, Qt::Key_Escape, {2, 1, 0}, {0, 1, 1}},
     };
-    for (const auto& [request, ends] : requests) {
+    for (const auto& [count, abortOn, key, wantCaptions, wantPlays] : rows) {
+        SCOPED_TRACE(count);
+        restart(at(19, 29, 59));
+        add({"07:30:00 PM Daily Reboot"});
+        child<QCheckBox>("EventSound")->setChecked(true);
+        child<QCheckBox>("AbortBtn")->setChecked(abortOn);
+        child<QLineEdit>("CountTimer")->setText(count);
+        std::vector<int> captions, plays;
+        sound.plays = env.programEnds = 0;
+        const QStringList warned = run(at(19, 30, 30), [&](WarningWindow& w) {
+            EXPECT_TRUE(w.windowHandle()->flags() & Qt::WindowStaysOnTopHint);
+            while (captions.size() < 20 && w.isVisible()) {
+                EXPECT_FALSE(w.close());
+                w.countDown();
+                captions.push_back(w.findChild<QPushButton*>()->text().section('(', 1).chopped(1).toInt());
+                plays.push_back(sound.plays);
+                if (key && w.isVisible())
+                    QTest::keyClick(&w, key);
+            }
+        });
+        const bool completed = !captions.empty() && captions.back() == 0;
+        EXPECT_TRUE(warned.size() == 1 && !seenWhileOpen);
+        EXPECT_EQ(std::tie(captions, plays), std::tie(wantCaptions, wantPlays));
+        EXPECT_EQ(env.programEnds, completed ? 1 : 0);
+        EXPECT_EQ(form->isVisible() && tray.visible() && form->isSchedulerStarted(), !completed);
+    }
+    EXPECT_EQ(power.requests, std::vector<int>(4, 6)) << "a reboot for each completed countdown";
+}
+
+// Every completion saves the whole schedule before the request: a "Once" entry is gone, entries
+// added since the last save are kept; of two entries in one second the first runs. A refused
+// request is reported, and the "Once" entry comes back in its place.
+TEST_F(MainWindowTest, CompletionSavesTheWholeScheduleAndARefusalPutsTheEntryBack)
+{
+    // clang-format off
+    const std::tuple<const char*, const char*, int> rows[] = {
+        {"Once", "", 3}, {"Daily", "", 4}, {"WeekDays", "", 4}, {"Weekly", "", 4}, {"Once", "Denied.", 4}};
+    // clang-format on
+    for (const auto& [frequency, refusal, entriesLeft] : rows) {
+        SCOPED_TRACE(frequency);
+        restart(at(19, 29, 59));
+        child<QLineEdit>("CountTimer")->setText("0");
+        add({"07:29:00 PM", QString("07:30:00 PM %1 PowerOff").arg(frequency), "07:30:00 PM Daily Reboot",
+             "07:31:00 PM Weekly"});
+        power.requests.clear();
+        power.refusal = refusal;
+        run(at(19, 30, 30), [](WarningWindow& w) { w.countDown(); });
+        EXPECT_EQ(power.requests, std::vector<int>{12});
+        EXPECT_EQ(form->schedule().count(), entriesLeft);
+        const QByteArray saved = contents(Paths::settingsFile());
+        ASSERT_EQ(form->saveQuietly(), "");
+        EXPECT_EQ(contents(Paths::settingsFile()), saved) << "what a save now writes";
+    }
+    EXPECT_EQ(env.programEnds, 4);
+    EXPECT_TRUE(env.messages.size() == 1 && env.messages[0].contains(power.refusal));
+    EXPECT_EQ(form->schedule().cell(1, ScheduleList::FrequencyColumn), "Once");
+    EXPECT_TRUE(form->isVisible() && tray.visible() && form->isSchedulerStarted());
+}
+
+// The check sleeps between the seconds in which an entry can be due (a minute at most) and still
+// warns of each entry in its own second: after long sleeps, across clock changes, sleeps of the
+// computer, schedule changes, day tests (a "WeekDays" entry first in its second hides the rest on a
+// weekend) and daylight-saving nights.
+TEST_F(MainWindowTest, WakesOnlyForSecondsInWhichAnEntryCanBeDue)
+{
+    // Sets the clock as the user, or a wake from sleep, does.
+    const auto set = [this](const QDateTime& when, const char* signal) {
+        return [=, this] {
+            clock.set(when);
+            QMetaObject::invokeMethod(form->findChild<ClockChangeWatcher*>(), signal);
+        };
+    };
+    const QDate saturday = Monday.addDays(-2), spring(2027, 3, 28), autumn(2026, 10, 25);
+    const QStringList due{"07:30:00 PM"}, night{"02:30:00 AM", "03:00:00 AM"};
+    // clang-format off
+    // from the start, with the entries, `act` at `actAt`, until the end: the warnings
+    const std::tuple<const char*, QDateTime, QStringList, QDateTime, std::function<void()>, QDateTime,
+                     const char*> rows[] = {
+        {"59-minute sleep", at(18, 31), due, {}, {}, at(19, 31), "Mon 19:30:00"},
+        {"clock set back", at(19, 31), due, at(19, 31), set(at(19, 29, 59).addMSecs(500), "clockSet"),
+         at(19, 31), "Mon 19:30:00"},
+        {"resume before", at(19, 29), due, at(19, 29), set(at(19, 29, 59), "resumed"), at(19, 31),
+         "Mon 19:30:00"},
+        {"Add while asleep", at(19, 29, 30), {"09:00:00 PM"}, at(19, 29, 58),
+         [this] { add({"07:30:00 PM"}); }, at(19, 31), "Mon 19:30:00"},
+        {"Edit while asleep", at(19, 29, 30), {"09:00:00 PM Daily Reboot"}, at(19, 29, 58),
+         [this] { add({"07:30:00 PM"}), form->schedule().removeAt(0); }, at(19, 31), "Mon 19:30:00"},
+        {"Saturday", at(19, 29, 0, saturday), {"07:30:00 PM WeekDays", "07:30:00 PM", "07:30:05 PM Weekly"},
+         {}, {}, at(19, 31, 0, saturday), ""},
+        {"spring forward", at(1, 58, 30, spring), night, {}, {}, at(3, 1, 0, spring), "Sun 03:00:00"},
+        {"fall back", at(1, 59, 0, autumn), night, {}, {}, at(3, 1, 0, autumn),
+         "Sun 02:30:00 Sun 02:30:00 Sun 03:00:00"},
+    };
+    // clang-format on
+    for (const auto& [name, start, entries, actAt, act, until, wantWarned] : rows) {
+        SCOPED_TRACE(name);
+        restart(start);
+        add(entries);
+        wakes = 0;
+        QStringList warned = act ? run(actAt) : QStringList();
+        if (act)
+            act();
+        warned += run(until);
+        EXPECT_EQ(warned.join(' ').toStdString(), wantWarned);
+        EXPECT_LE(wakes, start.secsTo(until) / 60 + 2 + 12 * (entries.size() + warned.size())) << "wakes";
+    }
+}
+
+// A row is selected whenever the table has rows, so that Edit and Delete always act on one.
+TEST_F(MainWindowTest, ARowIsSelectedWheneverTheTableHasRows)
+{
+    add({"01:00:00 AM", "02:00:00 AM", "03:00:00 AM"});
+    ASSERT_EQ(form->saveQuietly(), "");
+    restart();
+    auto* table = child<QTreeView>("mainListview");
+    const auto ctrlClick = [&] {
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          table->visualRect(table->currentIndex()).center());
+    };
+    const auto del = [this] { click("Command3"); };
+    const auto down = [&] { QTest::keyClick(table, Qt::Key_Down); };
+    // clang-format off
+    const std::pair<std::function<void()>, const char*> steps[] = {
+        {[] {}, "01:00:00 AM"}, {del, "02:00:00 AM"}, {down, "03:00:00 AM"}, {ctrlClick, "03:00:00 AM"},
+        {del, "02:00:00 AM"}, {del, ""}, {del, ""}, {[this] { click("Command1"); }, "01:00:00 AM"}};
+    // clang-format on
+    for (const auto& [step, selected] : steps) {
+        step();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(table->selectionModel()->selectedRows().value(0).data().toString(), selected);
+    }
+    EXPECT_EQ(env.messages, QStringList{"Nothing to Delete"});
+}
+
+// A stored count longer than the box takes loads whole. Exit saves the schedule and the options,
+// also of an empty schedule, and the next start loads them: it saves the same again. A stored
+// start-at-login of 0 removes the login entry; a failure to is shown.
+TEST_F(MainWindowTest, ExitSavesWhatTheNextStartLoads)
+{
+    OptionValues options;
+    options.CountTimer = "0030";
+    ASSERT_EQ(saveSchedule(Paths::settingsFile(), ScheduleList(), options), "");
+    restart();
+    EXPECT_EQ(child<QLineEdit>("CountTimer")->text(), "0030");
+    startup.failure = "Unable to change the start-at-login entry: Read-only file system";
+    for (int round = 0; round < 2; ++round) {
+        if (round)
+            click("Command1");
+        for (const char* box : {"EventSound", "AbortBtn", "StartMin", "LogFile", "Check1"})
+            child<QCheckBox>(box)->toggle();
+        child<QLineEdit>("CountTimer")->setText(QString::number(12 + round));
+        click("Command4");
+        const QByteArray saved = contents(Paths::settingsFile());
+        EXPECT_TRUE(saved.contains("CountTimer=" + QByteArray::number(12 + round)));
+        startup.calls.clear();
+        restart();
+        ASSERT_EQ(form->saveQuietly(), "");
+        EXPECT_EQ(contents(Paths::settingsFile()), saved);
+        EXPECT_EQ(startup.calls, round ? QStringList() : QStringList{"clear"});
+    }
+    EXPECT_EQ(env.messages, QStringList(5, startup.failure)) << "from the box, Exit and the start";
+}
+
+// A second start is refused: it says so, shows the running instance's window (also after a killed
+// instance left its socket) and touches nothing. The session's requests then save what the running
+// one holds; only the session's end ends it, and the refused instance neither saves nor ends.
+TEST_F(MainWindowTest, SecondStartIsRefusedAndTheSessionsRequestsSave)
+{
+    const auto quit = [] { // the session manager's last word: Qt quits its event loop
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QCoreApplication::exec();
+    };
+    // During a countdown, the end saves at once; the countdown goes on, and an abort ends.
+    const auto duringCountdown = [this] {
+        run(at(19, 31), [this, ends = env.programEnds](WarningWindow& w) {
+            std::raise(SIGTERM);
+            EXPECT_TRUE(QTest::qWaitFor([] { return QFile::exists(Paths::settingsFile()); }));
+            EXPECT_TRUE(w.isVisible() && env.programEnds == ends) << "the countdown goes on";
+            w.abort();
+        });
+    };
+    // the request, whether it ends the program, whether a killed instance left its socket
+    // clang-format off
+    const std::tuple<std::function<void()>, bool, bool> rows[] = {
+        {checkpoint, false, true}, {[] { std::raise(SIGTERM); }, true, false}, {quit, true, false},
+        {duringCountdown, true, false}};
+    // clang-format on
+    for (const auto& [request, ends, leftover] : rows) {
         form.reset();
-        QFile::remove(Paths::settingsFile());
-        form = newForm();
-        ASSERT_TRUE(form->startUp());
-        form->schedule().append({QStringLiteral("12/6/2026 07:30:00 PM"), QStringLiteral("Enabled"),
-                                 QStringLiteral("Daily"), QStringLiteral("Reboot")});
+        ASSERT_TRUE(!leftover ||
+                    QFile(showRequestSocketName(Paths::settingsFile())).open(QIODevice::WriteOnly));
+        restart(at(19, 0));
+        add({"07:30:00 PM"});
+        env.messages.clear();
+        FakeTray secondTray;
+        MainWindow second({secondTray, startup, power, sound, notification});
+        EXPECT_FALSE(second.startUp());
+        EXPECT_EQ(env.messages, QStringList{"Program Already Running"});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return form->isVisible(); }));
+        EXPECT_TRUE(!secondTray.visible() && !QFile::exists(Paths::settingsFile()));
         const int endsBefore = env.programEnds;
         request();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return env.programEnds == endsBefore + (ends ? 1 : 0); }));
-        ScheduleList stored;
-        loadSchedule(Paths::settingsFile(), stored);
-        EXPECT_EQ(stored.count(), 1) << "the entry added since the start is saved";
-        EXPECT_EQ(tray.visible, !ends);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return env.programEnds == endsBefore + ends; }));
+        EXPECT_TRUE(contents(Paths::settingsFile()).contains("07:30:00 PM")) << "the entry added";
+        EXPECT_EQ(tray.visible(), !ends);
     }
     EXPECT_TRUE(startup.calls.isEmpty()) << "only Exit touches the start-at-login entry";
 }
 
-TEST_F(MainWindowTest, OptionsSurviveAnEmptySchedule)
+// A settings file that cannot be read is reported at start and never written in that run, whatever
+// ends it: Exit asks (the user stays), a completion goes ahead and notes the failed save in the log.
+TEST_F(MainWindowTest, AStoreThatCannotBeReadIsReportedAndNeverWrittenOver)
 {
-    ASSERT_TRUE(form->startUp());
-    QTest::mouseClick(child<QCheckBox>("Check1"), Qt::LeftButton);
-    child<QLineEdit>("CountTimer")->setText(QStringLiteral("12"));
-    click("Command4");
-    ASSERT_EQ(startup.calls, (QStringList{"clear", "clear"}));
-
-    form.reset();
-    form = newForm();
-    ASSERT_TRUE(form->startUp());
-    EXPECT_FALSE(child<QCheckBox>("Check1")->isChecked());
-    EXPECT_EQ(child<QLineEdit>("CountTimer")->text(), QStringLiteral("12"));
-    click("Command4");
-    EXPECT_EQ(startup.calls.last(), QStringLiteral("clear")) << "the user's choice holds";
-}
-
-TEST_F(MainWindowTest, AStoredCountdownLongerThanTheBoxTakesLoadsWhole)
-{
-    OptionValues options;
-    options.CountTimer = QStringLiteral("0030");
-    ScheduleList one;
-    one.append({QStringLiteral("12/6/2026 07:30:00 PM"), QStringLiteral("Enabled"), QStringLiteral("Daily"),
-                QStringLiteral("Reboot")});
-    ASSERT_EQ(saveSchedule(Paths::settingsFile(), one, options), QString());
-    ASSERT_TRUE(form->startUp());
-    auto* box = child<QLineEdit>("CountTimer");
-    EXPECT_EQ(box->text(), QStringLiteral("0030"));
-    // It can be shortened, and typing then stays within three characters.
-    box->setFocus();
-    box->end(false);
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QTest::keyClicks(box, QStringLiteral("45"));
-    EXPECT_EQ(box->text(), QStringLiteral("004"));
+    const QString path = Paths::settingsFile();
+    add({"07:30:00 PM"});
+    ASSERT_EQ(form->saveQuietly(), "");
+    const QByteArray before = contents(path);
+    const auto complete = [this] { CompleteEvent({"09:00:00 AM", "Reboot", "Once", "0"}, *form, power); };
+    const auto exit = [this] { click("Command4"); };
+    for (const auto& wayOut : std::initializer_list<std::function<void()>>{exit, [] { std::raise(SIGTERM); },
+                                                                           checkpoint, complete}) {
+        ASSERT_TRUE(QFile::setPermissions(path, QFile::WriteOwner));
+        env.messages.clear();
+        restart();
+        click("Command1");
+        EXPECT_TRUE(env.messages.size() == 1 && env.messages[0].contains(QDir::toNativeSeparators(path)) &&
+                    env.messages[0].contains(qt_error_string(EACCES)));
+        wayOut();
+        QCoreApplication::processEvents(); // a signal is handled here
+        EXPECT_EQ(contents(path), before);
+    }
+    EXPECT_TRUE(env.questions.size() == 1 && env.questions[0].contains("Lullwick.ini"));
+    EXPECT_EQ(env.programEnds, 2) << "SIGTERM and the completion end it; the user stays";
+    EXPECT_EQ(power.requests, std::vector<int>{6}) << "the event goes ahead";
+    EXPECT_TRUE(contents(Paths::logFile()).contains("\"Schedule not saved ("));
+    EXPECT_TRUE(startup.calls.isEmpty()) << "the stored start-at-login choice is unknown";
 }

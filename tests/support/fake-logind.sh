@@ -1,3 +1,2 @@
 #!/bin/sh
-# fake-logind.sh run COMMAND [ARGS...]: see fakeservice.py.
-exec /usr/bin/python3 "$(dirname "$0")/fakeservice.py" logind "$@"
+exec /usr/bin/python3 "$(dirname "$0")/fakeservice.py" logind "$@" # run COMMAND...

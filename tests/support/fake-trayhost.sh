@@ -1,3 +1,2 @@
 #!/bin/sh
-# fake-trayhost.sh run COMMAND [ARGS...]: see fakeservice.py.
-exec /usr/bin/python3 "$(dirname "$0")/fakeservice.py" trayhost "$@"
+exec /usr/bin/python3 "$(dirname "$0")/fakeservice.py" trayhost "$@" # run COMMAND...

@@ -1,18 +1,12 @@
 #include "fakelogind.h"
 
 #include <QDBusArgument>
-#include <QDBusMessage>
 #include <gtest/gtest.h>
 
-namespace {
-
-const QString Login1 = QStringLiteral("org.freedesktop.login1");
-const QStringList Objects = {QStringLiteral("/org/freedesktop/login1"),
-                             QStringLiteral("/org/freedesktop/login1/session/c1"),
-                             QStringLiteral("/org/freedesktop/login1/session/auto")};
+static const QString Login1 = "org.freedesktop.login1";
 
 QDBusMessage callMock(const QDBusConnection& bus, const QString& service, const QString& path,
-                      const char* method, const QVariantList& args = {})
+                      const char* method, const QVariantList& args)
 {
     QDBusMessage message = QDBusMessage::createMethodCall(service, path, "org.freedesktop.DBus.Mock", method);
     message.setArguments(args);
@@ -20,37 +14,18 @@ QDBusMessage callMock(const QDBusConnection& bus, const QString& service, const 
     EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << method << ": " << qPrintable(reply.errorMessage());
     return reply;
 }
-
-} // namespace
-
 QList<MockCall> mockCalls(const QDBusConnection& bus, const QString& service, const QString& path)
 {
     QList<MockCall> result;
     const auto log =
         qvariant_cast<QDBusArgument>(callMock(bus, service, path, "GetCalls").arguments().value(0));
     log.beginArray();
-    while (!log.atEnd()) {
-        MockCall call{path, {}, {}};
-        qulonglong time = 0;
+    for (qulonglong time = 0; !log.atEnd(); log.endStructure()) {
+        result.append({path, {}, {}});
         log.beginStructure();
-        log >> time >> call.method >> call.args;
-        log.endStructure();
-        result << call;
+        log >> time >> result.last().method >> result.last().args;
     }
     return result;
-}
-
-void clearMockCalls(const QDBusConnection& bus, const QString& service, const QString& path)
-{
-    callMock(bus, service, path, "ClearCalls");
-}
-
-void PrintTo(const MockCall& call, std::ostream* out)
-{
-    QStringList args;
-    for (const QVariant& arg : call.args)
-        args << arg.toString();
-    *out << qPrintable(call.objectPath + u' ' + call.method + u'(' + args.join(u',') + u')');
 }
 
 FakeLogind::FakeLogind()
@@ -63,34 +38,26 @@ FakeLogind::FakeLogind()
     qputenv("DBUS_SYSTEM_BUS_ADDRESS", m_fake.readLine().trimmed());
     EXPECT_TRUE(isRunning()) << "no fake logind: " << m_fake.readAllStandardError().toStdString();
 }
-
 FakeLogind::~FakeLogind()
 {
     m_fake.closeWriteChannel();
     m_fake.waitForFinished();
 }
-
-QList<MockCall> FakeLogind::calls() const
+QList<MockCall> FakeLogind::calls()
 {
     QList<Call> result;
-    for (const QString& path : Objects)
-        result << mockCalls(QDBusConnection::systemBus(), Login1, path);
+    for (const QString path : {"", "/session/c1"}) {
+        result << mockCalls(QDBusConnection::systemBus(), Login1, "/org/freedesktop/login1" + path);
+        callMock(QDBusConnection::systemBus(), Login1, "/org/freedesktop/login1" + path, "ClearCalls");
+    }
     return result;
 }
-
-void FakeLogind::clearCalls()
-{
-    for (const QString& path : Objects)
-        clearMockCalls(QDBusConnection::systemBus(), Login1, path);
-}
-
 bool FakeLogind::makeFail(const QString& method, const QString& message)
 {
-    const bool bySession = method == u"GetSessionByPID";
+    const char* in = method == u"GetSessionByPID" ? "u" : "b";
     const QString code =
-        "raise dbus.exceptions.DBusException('%1', name='org.freedesktop.DBus.Error.AccessDenied')";
-    const QVariantList args = {Login1 + ".Manager", method, bySession ? "u" : "b", bySession ? "o" : "",
-                               code.arg(message)};
-    return callMock(QDBusConnection::systemBus(), Login1, Objects[0], "AddMethod", args).type() ==
-           QDBusMessage::ReplyMessage;
+        "raise dbus.exceptions.DBusException('" + message + "', name='org.freedesktop.DBus.Error.Failed')";
+    const QVariantList args = {Login1 + ".Manager", method, in, *in == 'u' ? "o" : "", code};
+    return callMock(QDBusConnection::systemBus(), Login1, "/org/freedesktop/login1", "AddMethod", args)
+               .type() == QDBusMessage::ReplyMessage;
 }

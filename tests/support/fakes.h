@@ -12,67 +12,36 @@
 #include <QStringList>
 #include <vector>
 
-// A notification area that records what the program shows in it.
+// A notification area that keeps what the program shows in it.
 class FakeTray final : public Tray {
 public:
-    bool isAvailable() const override { return available; }
-    void AddTrayIcon(const QIcon& icon) override
-    {
-        visible = true;
-        image = icon.pixmap(16).toImage();
-        calls << QStringLiteral("add");
-    }
-    void RemoveTrayIcon() override
-    {
-        visible = false;
-        calls << QStringLiteral("remove");
-    }
+    bool isAvailable() const override { return true; }
+    void AddTrayIcon(const QIcon& icon) override { image = icon.pixmap(16).toImage(); }
+    void RemoveTrayIcon() override { image = {}; }
     void setToolTip(const QString& text) override { toolTip = text; }
-    void click() { emit showWindowRequested(); }
-
-    bool available = true;
-    bool visible = false;
-    QImage image;
-    QStringList calls;
+    bool visible() const { return !image.isNull(); }
+    QImage image; // of the icon shown; null while none is
     QString toolTip;
 };
 
-// Start-at-login that records the calls and fails when told to.
 class FakeStartup final : public StartupRegistration {
 public:
-    QString SetStartupEntry() override
-    {
-        calls << QStringLiteral("set");
-        return failure;
-    }
-    QString ClearStartupEntry() override
-    {
-        calls << QStringLiteral("clear");
-        return failure;
-    }
-
+    QString SetStartupEntry() override { return calls << "set", failure; }
+    QString ClearStartupEntry() override { return calls << "clear", failure; }
     QStringList calls;
     QString failure;
 };
 
-// Power actions that record each request and answer with `refusal` (empty: accepted).
 class FakePower final : public PowerActions {
 public:
-    QString RequestExitWindows(int flags) override
-    {
-        requests.push_back(flags);
-        return refusal;
-    }
-
+    QString RequestExitWindows(int flags) override { return requests.push_back(flags), refusal; }
     std::vector<int> requests;
     QString refusal;
 };
 
-// A player that counts the clips it played.
 class FakeSound final : public WarningSound {
 public:
     void PlayWarningSound(bool enabled) override { plays += enabled ? 1 : 0; }
-
     int plays = 0;
 };
 
@@ -95,8 +64,7 @@ public:
     bool logEnabled() const override { return false; }
     ScheduleList& schedule() override { return list; }
     QString saveQuietly() override { return {}; }
-
-    QString count = QStringLiteral("10");
+    QString count = "10";
     bool abort = true;
     bool checking = true;
     int mainShown = 0;

@@ -1,6 +1,5 @@
 # shellcheck shell=bash
-# Sourced by the whole-program test scripts: their files and logs (*.log) go in $work, and the
-# programs they start ($pids) end with them.
+# Sourced by the whole-program tests: files and logs (*.log) go in $work; programs in $pids end with them.
 work=$(mktemp -d "${TMPDIR:-/tmp}/lullwick-test.XXXXXX")
 pids=()
 trap 'set +e; kill -KILL "${pids[@]}" 2>/dev/null; wait; rm -rf "$work"' EXIT
@@ -11,9 +10,5 @@ fail() { # MESSAGE: says what failed, shows the logs and ends the test
 }
 wait_for() { # SECONDS COMMAND...: polls until COMMAND succeeds; returns 1 after SECONDS
     local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.1
-    done
+    until "${@:2}"; do ((SECONDS < deadline)) && sleep 0.1 || return 1; done
 }

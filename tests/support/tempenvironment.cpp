@@ -6,28 +6,20 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
-TempEnvironment::TempEnvironment()
+TempEnvironment::TempEnvironment() : m_previousWorkingDir(QDir::currentPath())
 {
     EXPECT_TRUE(m_dir.isValid());
-    const QString base = m_dir.path();
     for (const char* folder : {"config", "data", "runtime", "cwd"})
-        QDir(base).mkpath(QLatin1String(folder));
-    QFile::setPermissions(base + QStringLiteral("/runtime"),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("HOME", base.toUtf8());
-    qputenv("XDG_CONFIG_HOME", (base + QStringLiteral("/config")).toUtf8());
-    qputenv("XDG_DATA_HOME", (base + QStringLiteral("/data")).toUtf8());
-    qputenv("XDG_RUNTIME_DIR", (base + QStringLiteral("/runtime")).toUtf8());
-    m_previousWorkingDir = QDir::currentPath();
-    QDir::setCurrent(base + QStringLiteral("/cwd"));
-    setMessageBoxHook([this](const QString& text, const QString& caption) {
-        messages << text;
-        captions << caption;
-    });
-    setQuestionHook([this](const QString& text, const QString&) {
-        questions << text;
-        return questionAnswer;
-    });
+        QDir(root()).mkpath(folder);
+    qputenv("HOME", root().toUtf8());
+    qputenv("XDG_CONFIG_HOME", (root() + "/config").toUtf8());
+    qputenv("XDG_DATA_HOME", (root() + "/data").toUtf8());
+    qputenv("XDG_RUNTIME_DIR", (root() + "/runtime").toUtf8());
+    QFile::setPermissions(root() + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QDir::setCurrent(root() + "/cwd");
+    setMessageBoxHook([this](const QString& text, const QString&) { messages << text; });
+    setQuestionHook(
+        [this](const QString& text, const QString&) { return questions << text, questionAnswer; });
     setProgramEndHook([this] { ++programEnds; });
 }
 

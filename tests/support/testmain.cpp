@@ -1,8 +1,7 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
-// Every test executable runs its cases inside one QApplication on the offscreen platform
-// unless the environment asks for another.
+// Every test runs inside one QApplication, on the offscreen platform unless told otherwise.
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

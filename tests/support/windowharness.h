@@ -5,19 +5,16 @@
 #include "support/mockclock.h"
 #include "support/tempenvironment.h"
 
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
-// A main window on fakes, in a temporary home, with a clock the test sets: where the window
-// tests start from. The window is created but not loaded.
+// Where window tests start: a main window (created, not started) on fakes, in a temporary home, on
+// a clock the test sets.
 class WindowHarness {
 protected:
-    explicit WindowHarness(const QDateTime& start = QDateTime(QDate(2026, 12, 7), QTime(9, 0, 0)))
-        : clock(start)
-    {
-    }
-
+    explicit WindowHarness(const QDateTime& start = {QDate(2026, 12, 7), QTime(9, 0)}) : clock(start) {}
     std::unique_ptr<MainWindow> newForm()
     {
         return std::make_unique<MainWindow>(MainWindowServices{tray, startup, power, sound, notification});
@@ -29,10 +26,8 @@ protected:
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
-    template <typename T> T* child(const char* name) const
-    {
-        return form->findChild<T*>(QLatin1String(name));
-    }
+    template <typename T> T* child(const char* name) const { return form->findChild<T*>(name); }
+    void click(const char* button) const { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
 
     TempEnvironment env;
     MockClock clock;

@@ -1,14 +1,11 @@
 #pragma once
 
-#include "schedule/schedulelist.h"
 #include "schedule/schedulestore.h"
 #include "schedule/timetext.h"
 
 #include <ostream>
-#include <vector>
 
-// Two variants of a schedule differ in every field of every entry and in every option, so any mix
-// of the two is told apart from either.
+// Two variants of a schedule differ in every field of every entry and in every option.
 inline std::vector<ScheduleEntry> sampleEntries(int count, int variant)
 {
     std::vector<ScheduleEntry> entries;
@@ -22,8 +19,7 @@ inline std::vector<ScheduleEntry> sampleEntries(int count, int variant)
 
 inline OptionValues sampleOptions(int variant)
 {
-    return variant % 2 == 0 ? OptionValues{1, 0, QStringLiteral("30"), 0, 0, 1}
-                            : OptionValues{0, 1, QStringLiteral("7"), 1, 1, 0};
+    return variant % 2 == 0 ? OptionValues{1, 0, "30", 0, 0, 1} : OptionValues{0, 1, "7", 1, 1, 0};
 }
 
 inline void fillList(ScheduleList& list, const std::vector<ScheduleEntry>& entries)

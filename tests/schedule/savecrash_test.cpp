@@ -1,11 +1,11 @@
 #include "sampleschedules.h"
 
 #include <QDir>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <atomic>
 #include <csignal>
 #include <gtest/gtest.h>
-#include <random>
 #include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -17,34 +17,30 @@ TEST(SaveCrash, KilledSaveLeavesTheOldOrTheNewSchedule)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("config/Lullwick/Lullwick.ini"));
     ScheduleList lists[2];
-    fillList(lists[0], sampleEntries(300, 0));
-    fillList(lists[1], sampleEntries(300, 1));
+    for (int v : {0, 1})
+        fillList(lists[v], sampleEntries(300, v));
     ASSERT_EQ(saveSchedule(path, lists[0], sampleOptions(0)), "");
-    // The child's state, shared: 0 before its first save, 1 while it saves, 2 between saves.
-    auto* state = static_cast<std::atomic<int>*>(
+    auto* state = static_cast<std::atomic<int>*>( // shared with the child: 1 while it saves
         ::mmap(nullptr, sizeof(std::atomic<int>), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0));
-    std::mt19937 random(std::random_device{}());
-    int found[2] = {0, 0};
-    int insideSave = 0;
+    int found[2] = {0, 0}, insideSave = 0;
     for (int kill = 0; kill < 200; ++kill) {
         state->store(0);
         const pid_t child = ::fork();
-        for (int v = kill % 2; child == 0; v = 1 - v) {
+        for (int v = kill % 2; child == 0; v = 1 - v) { // the child saves until it is killed
             state->store(1);
             if (!saveSchedule(path, lists[v], sampleOptions(v)).isEmpty())
                 ::_exit(1);
             state->store(2);
         }
         ASSERT_GT(child, 0);
-        while (state->load() == 0)
-            ::usleep(10);
-        for (int checks = std::uniform_int_distribution(0, 300)(random); checks > 0; --checks) {
-            ASSERT_TRUE(QFileInfo::exists(path)) << "the settings file went missing at kill " << kill;
-            ::usleep(100);
-        }
+        bool missing = false;
+        for (int checks = QRandomGenerator::global()->bounded(300); checks > 0 && !missing;
+             --checks, ::usleep(100))
+            missing = !QFileInfo::exists(path);
         ::kill(child, SIGKILL);
         int status = 0;
         ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_FALSE(missing) << "the settings file went missing at kill " << kill;
         ASSERT_TRUE(WIFSIGNALED(status)) << "a save failed";
         insideSave += state->load() == 1;
         ScheduleList list;

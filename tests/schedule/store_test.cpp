@@ -6,19 +6,14 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
-namespace {
-
 // One stored section, its ten keys in their written order; the six options separated by ",".
-QByteArray section(int number, const QByteArray& record, const QByteArray& status = "Enabled",
-                   const QByteArray& options = "0,1,5,1,1,0")
+static QByteArray section(int number, const QByteArray& record, const QByteArray& status = "Enabled",
+                          const QByteArray& options = "0,1,5,1,1,0")
 {
-    QByteArray text = "[" + QByteArray::number(number) + "]\nSetTime=" + record + "\nStatus=" + status +
-                      "\nFrequency=Daily\nEvent=Shutdown\n";
-    const char* keys[] = {"Sound", "AbortBtn", "CountTimer", "Startup", "LogFile", "StartMin"};
-    const QList<QByteArray> values = options.split(',');
-    for (qsizetype i = 0; i < values.size(); ++i)
-        text += keys[i] + ("=" + values[i]) + "\n";
-    return text + "\n";
+    const QList<QByteArray> v = options.split(',');
+    return "[" + QByteArray::number(number) + "]\nSetTime=" + record + "\nStatus=" + status +
+           "\nFrequency=Daily\nEvent=Shutdown\nSound=" + v[0] + "\nAbortBtn=" + v[1] +
+           "\nCountTimer=" + v[2] + "\nStartup=" + v[3] + "\nLogFile=" + v[4] + "\nStartMin=" + v[5] + "\n\n";
 }
 
 class Store : public ::testing::Test {
@@ -38,105 +33,85 @@ protected:
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
     }
-    // The entries "record|status|frequency|event" separated by ";", then " / " and the options in
-    // the order section() takes them, "-" when unset.
+    // "record|status|frequency|event;..." then " / " and the options as section() takes them.
     QString load()
     {
         list.clear();
         const StoredOptions o = loadSchedule(path, list);
-        QStringList entries;
+        QStringList entries, options;
         for (const ScheduleEntry& e : entriesOf(list))
             entries << QStringList{e.SetTime, e.Status, e.Frequency, e.Event}.join(u'|');
-        const auto text = [](std::optional<int> value) -> QString {
-            return value ? QString::number(*value) : "-";
-        };
-        return entries.join(u';') + " / " +
-               QStringList{text(o.EventSound), text(o.AbortBtn), o.CountTimer.value_or("-"),
-                           text(o.Startup),    text(o.LogFile),  text(o.StartMin)}
-                   .join(u',') +
-               o.error;
+        for (const auto& value : {o.EventSound, o.AbortBtn, o.Startup, o.LogFile, o.StartMin})
+            options << (value ? QString::number(*value) : "-");
+        options.insert(2, o.CountTimer.value_or("-"));
+        return entries.join(u';') + " / " + options.join(u',') + o.error;
     }
 };
 
-// A save replaces whatever the file held, loaded or not, by exactly the schedule, ten keys an entry
-// in their order, or the options of an empty schedule in a section of their own; texts the format
-// must escape or keep load back the same.
+// A save replaces all the file held by the schedule (ten keys an entry) or the options of an empty
+// one (a section of their own), and loads back, awkward texts too.
 TEST_F(Store, SaveReplacesTheFileByTheScheduleThatLoadsBack)
 {
     std::vector<ScheduleEntry> awkward;
     for (const QString text : {"", "\\", "\\\\n", "trailing\\", "\n", "\r\n", "\r", "a=b=c",
                                "[1]\nStatus=Enabled", "  blanks  ", "x\tab", "Grüße, 日本, 😀"})
         awkward.push_back({text, "S" + text, text, QString(QChar(0)) + text});
-    const struct {
-        std::vector<ScheduleEntry> entries;
-        OptionValues options;
-        QByteArray file; // empty: not compared
-    } rows[] = {{{{"3/7/2025 10:15:00 PM", "Disabled", "Daily", "Shutdown"},
-                  {"a\\b\nc\rd=e", "Enabled", "Daily", "Shutdown"}},
-                 {1, 0, "15", 0, 1, 1},
-                 section(1, "3/7/2025 10:15:00 PM", "Disabled", "1,0,15,0,1,1") +
-                     section(2, "a\\\\b\\nc\\rd=e", "Enabled", "1,0,15,0,1,1").chopped(1)},
-                {{},
-                 {1, 0, "42", 0, 2, 1},
-                 "[Options]\nSound=1\nAbortBtn=0\nCountTimer=42\nStartup=0\nLogFile=2\nStartMin=1\n"},
-                {awkward, {2, 0, "\\n\n[2]\r=x", 0, 2, 1}, ""}};
-    for (const auto& row : rows) {
-        // Blanks around "=" make keys that are not "Status": nothing of this loads.
+    // Over a file of which nothing loads (with blanks around "=" no key is "Status").
+    const auto save = [&](const std::vector<ScheduleEntry>& entries, const OptionValues& options) {
         write("[1]\nSetTime = a\nStatus = Enabled\n\n" + section(2, "b") + "[3]\nk=v\n");
-        fillList(list, row.entries);
-        ASSERT_EQ(saveSchedule(path, list, row.options), "");
-        EXPECT_TRUE(row.file.isEmpty() || read() == row.file) << read().toStdString();
+        fillList(list, entries);
+        EXPECT_EQ(saveSchedule(path, list, options), "");
         list.clear();
-        EXPECT_EQ(loadSchedule(path, list), storedFrom(row.options));
-        EXPECT_EQ(entriesOf(list), row.entries);
-    }
+        EXPECT_EQ(loadSchedule(path, list), storedFrom(options));
+        EXPECT_EQ(entriesOf(list), entries);
+        return read();
+    };
+    EXPECT_EQ(save({{"3/7/2025 10:15:00 PM", "Disabled", "Daily", "Shutdown"},
+                    {"a\\b\nc\rd=e", "Enabled", "Daily", "Shutdown"}},
+                   {1, 0, "15", 0, 1, 1}),
+              section(1, "3/7/2025 10:15:00 PM", "Disabled", "1,0,15,0,1,1") +
+                  section(2, "a\\\\b\\nc\\rd=e", "Enabled", "1,0,15,0,1,1").chopped(1));
+    EXPECT_EQ(save({}, {1, 0, "42", 0, 2, 1}),
+              "[Options]\nSound=1\nAbortBtn=0\nCountTimer=42\nStartup=0\nLogFile=2\nStartMin=1\n");
+    save(awkward, {2, 0, "\\n\n[2]\r=x", 0, 2, 1});
 }
 
 // Stored files as other versions, hands or damage leave them, and what loads from each.
 TEST_F(Store, LoadsWhatEachStoredFileHolds)
 {
     const QByteArray fourKeys = "]\nSetTime=b\nStatus=Disabled\nFrequency=Once\nEvent=Reboot\n\n";
-    const char* a = "a|Enabled|Daily|Shutdown";
-    const struct {
-        const char* what;
-        QByteArray file; // empty: no file
-        QString loads;
-    } rows[] = {
-        {"no file", "", " / -,-,-,-,-,-"},
-        {"an empty status ends the schedule", section(1, "a") + section(2, "b", "") + section(3, "c"),
-         a + QString(" / 0,1,5,1,1,0")},
-        {"so does a missing section 1", section(2, "b"), " / -,-,-,-,-,-"},
-        {"the last section decides the options, one without them keeps them",
-         section(1, "a", "Enabled", "1,0,10,0,0,1") + section(2, "a", "Enabled", "1,0,42,0,2,1") + "[3" +
+    const QString a = "a|Enabled|Daily|Shutdown";
+    const std::pair<QByteArray, QString> rows[] = {
+        // An empty status ends the schedule; [Options] beside an entry is not read.
+        {section(1, "a") + "[Options]\nSound=1\n" + section(2, "b", "") + section(3, "c"),
+         a + " / 0,1,5,1,1,0"},
+        {section(2, "b"), " / -,-,-,-,-,-"}, // so does a missing section 1
+        // The last section decides the options; one without them keeps them, alone leaves them unset.
+        {section(1, "a", "Enabled", "1,0,10,0,0,1") + section(2, "a", "Enabled", "1,0,42,0,2,1") + "[3" +
              fourKeys,
-         a + QString(";") + a + ";b|Disabled|Once|Reboot / 1,0,42,0,2,1"},
-        {"alone it leaves every option unset", "[1" + fourKeys, "b|Disabled|Once|Reboot / -,-,-,-,-,-"},
-        {"no check box value leaves the option as it was",
-         section(1, "a", "Enabled", "1,1,9,1,1,1") + section(2, "a", "Enabled", "abc,3,,-1,99999,1x"),
-         a + QString(";") + a + " / 1,1,9,1,1,1"},
-        {"blanks, signs, fractions rounded half to even; a long countdown whole",
-         section(1, "a", "Enabled", " 2 ,+0, 000030 ,1.4,0.5,1.5"), a + QString(" / 2,0, 000030 ,1,0,2")},
-        {"a BOM, CR LF, lines that are no pair, a section and a key repeated",
-         "\xEF\xBB\xBF[1]\r\nSetTime=a\r\nno "
-         "pair\r\n=v\r\n[\r\nStatus=Enabled\r\nFrequency=x\n[1]\nStatus=y\nEvent=e",
+         a + ";" + a + ";b|Disabled|Once|Reboot / 1,0,42,0,2,1"},
+        {"[1" + fourKeys, "b|Disabled|Once|Reboot / -,-,-,-,-,-"},
+        // No check box value leaves the option as it was.
+        {section(1, "a", "Enabled", "1,1,9,1,1,1") + section(2, "a", "Enabled", "abc,3,,-1,99999,1x"),
+         a + ";" + a + " / 1,1,9,1,1,1"},
+        // Blanks, signs and fractions rounded half to even; a long countdown whole.
+        {section(1, "a", "Enabled", " 2 ,+0, 000030 ,1.4,0.5,1.5"), a + " / 2,0, 000030 ,1,0,2"},
+        // A BOM, CR LF, lines that are no pair, a section and a key repeated.
+        {"\xEF\xBB\xBF[1]\r\nSetTime=a\r\nno pair\r\n=v\r\n[\r\nStatus=Enabled\r\n"
+         "Frequency=x\n[1]\nStatus=y\nEvent=e",
          "a|y|x|e / -,-,-,-,-,-"},
-        {"values are taken by position, only Status by name",
-         "[1]\nEvent=a\nStatus=Enabled\nSetTime=Weekly\nx=Reboot\na=1\nb=0\nc=33\nd=0\ne=2\nf=1\ng=0\nh=0\n\n"
+        // Values are taken by position, only Status by name.
+        {"[1]\nEvent=a\nStatus=Enabled\nSetTime=Weekly\nx=Reboot\na=1\nb=0\nc=33\nd=0\ne=2\nf=1\ng=0\nh=0\n\n"
          "[2]\nStatus=Disabled\nSetTime=b\n",
-         "a|Enabled|Weekly|Reboot;Disabled|b|Weekly|Reboot / 1,0,33,0,2,1"},
-        {"[Options] beside an entry is not read", section(1, "a") + "[Options]\nSound=1\nStartup=0\n",
-         a + QString(" / 0,1,5,1,1,0")}};
-    for (const auto& row : rows) {
-        QFile::remove(path);
-        if (!row.file.isEmpty())
-            write(row.file);
-        EXPECT_EQ(load(), row.loads) << row.what;
+         "a|Enabled|Weekly|Reboot;Disabled|b|Weekly|Reboot / 1,0,33,0,2,1"}};
+    for (const auto& [file, loads] : rows) {
+        write(file);
+        EXPECT_EQ(load(), loads) << file.toStdString();
     }
 }
 
-// A full disk (a file size limit, which stops root too) while the new file is written (1000
-// entries) or flushed (50), and a file where the folder should be: the save names the file and the
-// system's reason, and the old file stays as it was with nothing left beside it.
+// A full disk (a file size limit stops root too) while writing or flushing, or a file in the folder's
+// place: the save says why, naming the file, and leaves the old file alone and nothing beside it.
 TEST_F(Store, FailedSaveSaysWhyAndKeepsTheOldFile)
 {
     fillList(list, sampleEntries(2, 0));
@@ -144,9 +119,8 @@ TEST_F(Store, FailedSaveSaysWhyAndKeepsTheOldFile)
     const QByteArray before = read();
     rlimit saved{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit small{4096, saved.rlim_max};
+    std::signal(SIGXFSZ, SIG_IGN); // the limit fails the write instead of ending the process
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     for (const auto& [count, target, error] :
          {std::tuple{50, path, EFBIG}, {1000, path, EFBIG}, {1, path + "/x", ENOTDIR}}) {
@@ -159,7 +133,4 @@ TEST_F(Store, FailedSaveSaysWhyAndKeepsTheOldFile)
         EXPECT_EQ(QFileInfo(path).dir().entryList(QDir::Files | QDir::Hidden), QStringList{"Lullwick.ini"});
     }
     setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
 }
-
-} // namespace

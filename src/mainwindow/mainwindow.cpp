@@ -2,6 +2,7 @@
 
 #include "desktop/appinfo.h"
 #include "desktop/clock.h"
+#include "desktop/freememory.h"
 #include "desktop/messagebox.h"
 #include "desktop/paths.h"
 #include "desktop/programend.h"
@@ -569,6 +570,7 @@ QString MainWindow::saveQuietly()
 void MainWindow::LoadSettings()
 {
     const StoredOptions stored = loadSchedule(Paths::settingsFile(), m_schedule);
+    returnFreeMemory(); // the file's text and its parsed copy
     m_loadError = stored.error;
     if (stored.EventSound)
         setCheckValue(m_soundBox, *stored.EventSound);

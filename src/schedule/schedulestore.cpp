@@ -104,8 +104,11 @@ StoredOptions loadSchedule(const QString& path, ScheduleList& list)
         for (qsizetype k = 0; k < filled; ++k)
             texts[static_cast<size_t>(k)] = pairs[k].value;
 
-        list.append(
-            ScheduleEntry{texts[SetTimeSlot], texts[StatusSlot], texts[FrequencySlot], texts[EventSlot]});
+        // A copy of its own: sharing the store's text would keep the pages of the whole parsed
+        // file resident for as long as the program runs.
+        const QString& setTime = texts[SetTimeSlot];
+        list.append(ScheduleEntry{QString(setTime.constData(), setTime.size()), texts[StatusSlot],
+                                  texts[FrequencySlot], texts[EventSlot]});
 
         takeOptions(options, texts);
     }

@@ -1,13 +1,23 @@
 // The main window, its check on the test's clock; CTest runs it in Berlin time, unprivileged.
 #include "desktop/clockchange.h"
 #include "desktop/paths.h"
+#include "editwindow/editwindow.h"
+#include "logviewer/logviewer.h"
 #include "schedule/schedulestore.h"
 #include "schedule/timetext.h"
 #include "support/windowharness.h"
 
+#include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSessionManager>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTextEdit>
 #include <QTreeView>
 #include <cerrno>
 #include <csignal>
@@ -329,4 +339,58 @@ TEST_F(MainWindowTest, AStoreThatCannotBeReadIsReportedAndNeverWrittenOver)
     EXPECT_EQ(power.requests, std::vector<int>{6}) << "the event goes ahead";
     EXPECT_TRUE(contents(Paths::logFile()).contains("\"Schedule not saved ("));
     EXPECT_TRUE(startup.calls.isEmpty()) << "the stored start-at-login choice is unknown";
+}
+
+// In each window, every control a user acts on is reached by Tab and has a mnemonic of its own
+// (buttons, check boxes, tabs, the labels of selectors and text boxes); screen readers name every
+// selector and text box by its label; captions and the longest items fit.
+TEST_F(MainWindowTest, EveryControlIsNamedReachableAndFits)
+{
+    add({"07:30:00 PM"});
+    EditWindow edit(form->schedule(), 0);
+    LogViewer viewer(Paths::logFile());
+    for (QWidget* window : std::initializer_list<QWidget*>{form.get(), &edit, &viewer}) {
+        SCOPED_TRACE(window->metaObject()->className());
+        QStringList captions;
+        for (const QTabWidget* tabs : window->findChildren<QTabWidget*>())
+            for (int i = 0; i < tabs->count(); ++i)
+                captions << tabs->tabText(i);
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            SCOPED_TRACE(w->objectName().toStdString());
+            const auto* button = qobject_cast<QAbstractButton*>(w);
+            const auto* label = qobject_cast<QLabel*>(w);
+            if (button && !qobject_cast<QTabBar*>(w->parentWidget()))
+                captions << button->text();
+            if (label && label->buddy())
+                captions << label->text();
+            if (w->isVisibleTo(window) &&
+                (button || qobject_cast<QComboBox*>(w) || (label && !label->wordWrap()))) {
+                // a push button's size hint has a minimum width of its own: its text is what counts
+                const int needs = qobject_cast<QPushButton*>(w)
+                                      ? w->fontMetrics().horizontalAdvance(button->text().remove('&')) + 8
+                                      : w->sizeHint().width();
+                EXPECT_LE(needs, w->width()) << "cut off";
+            }
+            const bool textBox = qobject_cast<QTextEdit*>(w) || qobject_cast<QPlainTextEdit*>(w);
+            if (!textBox && !qobject_cast<QComboBox*>(w) &&
+                !(qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w->parentWidget())))
+                continue;
+            EXPECT_TRUE(w->focusPolicy() & Qt::TabFocus);
+            QString name = textBox ? w->accessibleName() : QString();
+            for (const auto& [other, relation] :
+                 QAccessible::queryAccessibleInterface(w)->relations(QAccessible::Label))
+                if (const auto* by = qobject_cast<QLabel*>(other->object()))
+                    name =
+                        other->text(QAccessible::Name) == QString(by->text()).remove('&') ? by->text() : "";
+            EXPECT_FALSE(name.isEmpty()) << "no name for screen readers";
+        }
+        QMap<QChar, QString> taken;
+        for (const QString& caption : captions) {
+            const qsizetype at = caption.indexOf('&');
+            const QChar letter = at >= 0 && caption.count('&') == 1 ? caption[at + 1].toLower() : QChar();
+            EXPECT_TRUE(letter.isLetter() && !taken.contains(letter))
+                << caption.toStdString() << " / " << taken.value(letter).toStdString();
+            taken.insert(letter, caption);
+        }
+    }
 }

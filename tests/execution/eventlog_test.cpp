@@ -44,6 +44,7 @@ TEST(CompleteEvent, EachKindMakesItsLogindRequestAndARefusalIsLoggedWithTheReaso
         {"Logoff", "WeekDays", "", {byPid, {m + "/session/c1", "Terminate", {}}}},
         {"poweroff", "Daily", "", {}},
         {"Reboot", "Monthly", "", {}},
+        {"Logoff", "Daily", "GetSessionByPID", {byPid, {m + "/session/auto", "Terminate", {}}}},
         {"Reboot", "Once", "Reboot", {{m, "Reboot", {false}}}},
     };
     for (const auto& row : rows) {

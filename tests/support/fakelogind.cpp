@@ -46,7 +46,7 @@ FakeLogind::~FakeLogind()
 QList<MockCall> FakeLogind::calls()
 {
     QList<Call> result;
-    for (const QString path : {"", "/session/c1"}) {
+    for (const QString path : {"", "/session/c1", "/session/auto"}) {
         result << mockCalls(QDBusConnection::systemBus(), Login1, "/org/freedesktop/login1" + path);
         callMock(QDBusConnection::systemBus(), Login1, "/org/freedesktop/login1" + path, "ClearCalls");
     }

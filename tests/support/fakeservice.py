@@ -1,13 +1,14 @@
 #!/usr/bin/python3
 '''fakeservice.py SERVICE[+SERVICE...] run COMMAND [ARGS...]: runs COMMAND against python-dbusmock's
-stand-ins on a private bus: logind (GetSessionByPID gives session "c1"), or on the session bus
+stand-ins on a private bus: logind (GetSessionByPID gives session "c1"; "auto" exists too), or on the session bus
 trayhost (a StatusNotifierWatcher) and notifications. Exits with COMMAND's status.'''
 import os, signal, subprocess, sys
 from dbusmock import MOCK_IFACE, DBusTestCase as Bus
 
 def logind():
     mock = Bus.spawn_server_template('logind', stdout=subprocess.DEVNULL)[1]
-    mock.AddSession('c1', 'seat0', os.getuid(), 'user', True, dbus_interface=MOCK_IFACE)
+    for session in ('c1', 'auto'):  # "auto": logind's name for the caller's own session
+        mock.AddSession(session, 'seat0', os.getuid(), 'user', True, dbus_interface=MOCK_IFACE)
     mock.AddMethod('org.freedesktop.login1.Manager', 'GetSessionByPID', 'u', 'o',
                    "ret = '/org/freedesktop/login1/session/c1'", dbus_interface=MOCK_IFACE)
     mock.ClearCalls(dbus_interface=MOCK_IFACE)

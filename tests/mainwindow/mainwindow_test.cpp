@@ -339,6 +339,17 @@ TEST_F(MainWindowTest, AStoreThatCannotBeReadIsReportedAndNeverWrittenOver)
     EXPECT_EQ(power.requests, std::vector<int>{6}) << "the event goes ahead";
     EXPECT_TRUE(contents(Paths::logFile()).contains("\"Schedule not saved ("));
     EXPECT_TRUE(startup.calls.isEmpty()) << "the stored start-at-login choice is unknown";
+
+    // One that can be read in a folder that cannot be written is told at start as well.
+    const QString folder = QFileInfo(path).path();
+    form.reset();
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner) &&
+                QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    env.messages.clear();
+    form = newForm();
+    ASSERT_TRUE(form->startUp());
+    EXPECT_TRUE(env.messages.size() == 1 && env.messages[0].contains("Lullwick.ini cannot be written"));
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 // In each window, every control a user acts on is reached by Tab and has a mnemonic of its own

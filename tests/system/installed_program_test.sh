@@ -42,7 +42,7 @@ grep -qE '^"PowerOff at [0-9]{1,2}:[0-9]{2}:[0-9]{2} (AM|PM) on [0-9]{1,2}/[0-9]
 # A second start shows "Program Already Running"; a signal that ends it there (its terminal
 # closed, the session ending) leaves the store (CR LF line ends, which a save would not write)
 # and the start-at-login entry alone. It has the first's runtime folder, or another (su, a sandbox).
-# The first, idle, has not loaded Qt Multimedia (it is loaded at the first sound).
+# The first, idle, has loaded neither Qt Multimedia (that comes with the first sound) nor image plugins.
 home=$work/home-second
 store=$home/config/Lullwick/Lullwick.ini
 for row in "first TERM" "second HUP"; do
@@ -51,8 +51,8 @@ for row in "first TERM" "second HUP"; do
     printf '[1]\r\nSetTime=12/6/2026 07:30:00 PM\r\nStatus=Enabled\r\nFrequency=Daily\r\nEvent=Reboot\r\n' | tee "$work/stored" >"$store"
     start "$home" "$home/first" && first=$app
     wait_for 20 has_window && start "$home" "$home/$runtime" && wait_for 20 has_window || fail "no window on the $runtime start"
-    maps=$(cat "/proc/$first/maps") && [[ $maps == *libQt6Widgets* && $maps != *libQt6Multimedia* ]] ||
-        fail "Qt Multimedia loaded before any sound played"
+    maps=$(cat "/proc/$first/maps") && [[ $maps == *libQt6Widgets* && $maps != *@(libQt6Multimedia|imageformats)* ]] ||
+        fail "Qt Multimedia or image plugins loaded while idle"
     kill -"$signal" "$app"
     wait_for 20 ended || fail "SIG$signal did not end the second start"
     cmp -s "$work/stored" "$store" || fail "the store was written: $(cat -A "$store")"

@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleOption>
 #include <QTabWidget>
 #include <QTreeView>
 #include <algorithm>
@@ -54,6 +55,23 @@ void setCheckValue(QCheckBox* box, int value)
 {
     box->setCheckState(value == 0 ? Qt::Unchecked : value == 1 ? Qt::Checked : Qt::PartiallyChecked);
 }
+
+// A header that measures its sections in its own font. Qt's measures them in bold, for a
+// highlighted section this table never shows, which maps a second font file for good.
+class PlainHeader final : public QHeaderView {
+public:
+    using QHeaderView::QHeaderView;
+
+protected:
+    QSize sectionSizeFromContents(int logicalIndex) const override
+    {
+        QStyleOptionHeader option;
+        initStyleOption(&option);
+        option.section = logicalIndex;
+        option.text = model()->headerData(logicalIndex, orientation()).toString();
+        return style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), this);
+    }
+};
 
 // The classic window was 7245 twips wide; it is wider so that the selector row, with the day
 // of the week of "Weekly" entries, and the table's "Weekly (Wednesday)" fit in any font.
@@ -116,6 +134,7 @@ void MainWindow::buildScheduleTab(QWidget* page, int pageTop)
     };
 
     m_table = new QTreeView(page);
+    m_table->setHeader(new PlainHeader(Qt::Horizontal, m_table));
     m_table->setObjectName(QStringLiteral("mainListview"));
     m_table->setAccessibleName(tr("Schedule"));
     m_table->setGeometry(at(120, 450, 6735 + ExtraWidth, 3495));

@@ -1,5 +1,6 @@
 #include "clock.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <algorithm>
 #include <climits>
@@ -24,9 +25,16 @@ private:
 };
 
 class SystemClock final : public Clock {
+public:
+    SystemClock() { m_elapsed.start(); }
+
 protected:
     QDateTime currentDateTime() const override { return QDateTime::currentDateTime(); }
+    qint64 currentElapsedMs() const override { return m_elapsed.elapsed(); }
     std::unique_ptr<WakeTimer> createTimer() override { return std::make_unique<PreciseWakeTimer>(); }
+
+private:
+    QElapsedTimer m_elapsed; // CLOCK_MONOTONIC on Linux, which stops while the computer sleeps
 };
 
 SystemClock systemClock;
@@ -37,6 +45,11 @@ Clock* installed = &systemClock;
 QDateTime Clock::now()
 {
     return installed->currentDateTime();
+}
+
+qint64 Clock::elapsedMs()
+{
+    return installed->currentElapsedMs();
 }
 
 std::unique_ptr<WakeTimer> Clock::newTimer()

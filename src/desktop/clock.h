@@ -13,6 +13,9 @@ public:
     virtual ~Clock() = default;
 
     static QDateTime now();
+    // Milliseconds of time that passed, from a fixed start: unlike now(), it never jumps when
+    // the clock is set, and it does not count time the computer slept.
+    static qint64 elapsedMs();
     // A timer that runs on the installed clock.
     static std::unique_ptr<WakeTimer> newTimer();
     // Installs a clock for the whole program; nullptr goes back to the system clock.
@@ -21,5 +24,6 @@ public:
 
 protected:
     virtual QDateTime currentDateTime() const = 0;
+    virtual qint64 currentElapsedMs() const = 0;
     virtual std::unique_ptr<WakeTimer> createTimer() = 0;
 };

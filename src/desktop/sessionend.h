@@ -9,7 +9,8 @@
 // ("save session") after which the session goes on; Qt does not say which, so that request
 // only saves. The session really ends when the session manager tells the program to quit
 // (Qt's aboutToQuit; on Windows when the session end is confirmed) or, on Linux, when
-// systemd stops the session's processes with SIGTERM (SIGHUP when the terminal goes away).
+// systemd stops the session's processes with SIGTERM (SIGHUP when the terminal goes away,
+// SIGINT for Ctrl+C in it).
 class SessionEndWatcher : public QObject {
     Q_OBJECT
 

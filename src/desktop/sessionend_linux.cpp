@@ -35,8 +35,9 @@ void SessionEndWatcher::watchTerminationSignals()
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGHUP, &action, nullptr);
+    // Ctrl+C in a terminal ends the program as the session's end does.
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT})
+        sigaction(signal, &action, nullptr);
 }
 
 void SessionEndWatcher::unwatchTerminationSignals()
@@ -44,8 +45,8 @@ void SessionEndWatcher::unwatchTerminationSignals()
     if (signalOwner != this)
         return;
     signalOwner = nullptr;
-    std::signal(SIGTERM, SIG_DFL);
-    std::signal(SIGHUP, SIG_DFL);
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT})
+        std::signal(signal, SIG_DFL);
     ::close(signalPipe[0]);
     ::close(signalPipe[1]);
     signalPipe[0] = signalPipe[1] = -1;

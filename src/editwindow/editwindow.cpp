@@ -34,7 +34,7 @@ void presetIndex(QComboBox* combo, int index)
 
 EditWindow::EditWindow(ScheduleList& schedule, int position, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_schedule(schedule), m_entry(schedule.index(position, 0))
+      m_schedule(schedule), m_entryId(schedule.id(position))
 {
     setObjectName(QStringLiteral("ChangeTime"));
     setWindowTitle(tr("Edit Window"));
@@ -117,8 +117,7 @@ void EditWindow::preset()
     m_minuteBox->setCurrentIndex(0);
     m_secondBox->setCurrentIndex(0);
 
-    if (m_entry.isValid()) {
-        const int position = m_entry.row();
+    if (const int position = m_schedule.positionOf(m_entryId); position >= 0) {
         // The table's time text, "hh:mm:ss AM"; empty for a record that cannot be read, which
         // then opens at 01:00:00 rather than with empty selectors that would save another
         // unreadable record.
@@ -146,11 +145,11 @@ void EditWindow::save()
 {
     // The entry can go while the window is open (a due "Once" entry carried out); replacing
     // another one instead would lose it.
-    if (!m_entry.isValid()) {
+    const int position = m_schedule.positionOf(m_entryId);
+    if (position < 0) {
         reject();
         return;
     }
-    const int position = m_entry.row();
     m_schedule.append(selectors().entry(Clock::now().date()));
     m_schedule.removeAt(position);
     accept();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QPersistentModelIndex>
 
 class QComboBox;
 class QPushButton;
@@ -9,7 +8,8 @@ class ScheduleList;
 struct ScheduleSelectors;
 
 // The Edit Window: changes one entry of the schedule, the one it was opened for. It follows
-// that entry while it is open, whatever else the schedule check adds or removes meanwhile.
+// that entry by its id while it is open, whatever the schedule check adds, removes or puts
+// back meanwhile.
 // Save moves the edited entry to the end of the schedule with today's date in its record;
 // Cancel, Esc and the close box change nothing.
 class EditWindow : public QDialog {
@@ -32,7 +32,7 @@ private:
     ScheduleSelectors selectors() const;
 
     ScheduleList& m_schedule;
-    QPersistentModelIndex m_entry;
+    quint64 m_entryId;
 
     QComboBox* m_hourBox = nullptr;
     QComboBox* m_minuteBox = nullptr;

@@ -44,11 +44,16 @@ Completion CompleteEvent(const DueEvent& due, CompletionHost& host, PowerActions
         appendToEventLog(Paths::logFile(), eventLogLine(due.EventKind, Clock::now()));
 
     ScheduleList& schedule = host.schedule();
-    std::optional<std::pair<int, ScheduleEntry>> removed;
+    struct Removed {
+        int position;
+        ScheduleEntry entry;
+        quint64 id;
+    };
+    std::optional<Removed> removed;
     if (due.Frequency == QLatin1String("Once")) {
         const auto position = parseInt16(due.Position);
         if (position && *position >= 0 && *position < schedule.count()) {
-            removed.emplace(*position, schedule.entry(*position));
+            removed = Removed{*position, schedule.entry(*position), schedule.id(*position)};
             schedule.removeAt(*position);
         }
     }
@@ -65,9 +70,10 @@ Completion CompleteEvent(const DueEvent& due, CompletionHost& host, PowerActions
         return {};
     }
     if (logging)
-        appendToEventLog(Paths::logFile(), refusalLogLine(due.EventKind, Clock::now(), refusal));
+        appendToEventLog(Paths::logFile(),
+                         eventNoteLogLine(due.EventKind, QStringLiteral("refused"), Clock::now(), refusal));
     if (removed) {
-        schedule.insert(removed->first, removed->second);
+        schedule.insert(removed->position, removed->entry, removed->id);
         saveAndLogFailure(host, logging);
     }
     return {false, refusal};

@@ -50,13 +50,16 @@ QString eventLogLine(const QString& eventKind, const QDateTime& when)
     return quotedLine(eventKind, when);
 }
 
-QString refusalLogLine(const QString& eventKind, const QDateTime& when, const QString& reason)
+QString eventNoteLogLine(const QString& eventKind, const QString& what, const QDateTime& when,
+                         const QString& reason)
 {
+    if (reason.isEmpty())
+        return quotedLine(eventKind + QLatin1Char(' ') + what, when);
     // The reason stays on the line and inside its quotes.
     QString detail = reason;
     detail.replace(QLatin1Char('"'), QLatin1Char('\''));
     detail.replace(QRegularExpression(QStringLiteral("[\r\n]+")), QStringLiteral(" "));
-    return quotedLine(eventKind + QLatin1String(" refused"), when, QLatin1String(": ") + detail);
+    return quotedLine(eventKind + QLatin1Char(' ') + what, when, QLatin1String(": ") + detail);
 }
 
 QString appendToEventLog(const QString& path, const QString& line)

@@ -9,9 +9,11 @@
 // four-digit year and no time zone; the C locale writes them as United States settings do.
 QString eventLogLine(const QString& eventKind, const QDateTime& when);
 
-// The line that follows an event's line when the system refused its power action, in the same
-// form: "Reboot refused at 10:15:01 PM on 3/7/2025: <the system's reason>".
-QString refusalLogLine(const QString& eventKind, const QDateTime& when, const QString& reason);
+// A line in the same form for what became of an event other than being carried out, such as
+// "Reboot refused at 10:15:01 PM on 3/7/2025: <the system's reason>" or "Reboot aborted at
+// 10:15:01 PM on 3/7/2025"; the reason follows a colon when there is one.
+QString eventNoteLogLine(const QString& eventKind, const QString& what, const QDateTime& when,
+                         const QString& reason = {});
 
 // Appends a line (with its CR LF, as eventLogLine() makes it) to the log file, creating the
 // file and its folder when missing; the file is never truncated. Only a regular file is

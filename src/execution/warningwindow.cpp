@@ -122,9 +122,7 @@ void WarningWindow::countDown()
             return;
         }
         m_refusal = completion.refusal;
-        finish();
-        done(Rejected);
-        m_host.showMainWindow();
+        finish(Outcome::Refused);
         return;
     }
     --m_secondsLeft;
@@ -146,21 +144,27 @@ void WarningWindow::setLabelColour(const QColor& colour)
 
 void WarningWindow::abort()
 {
-    if (!m_abortButton->isEnabled())
-        return;
-    m_closeBlocked = false;
-    finish();
-    done(Rejected);
-    m_host.showMainWindow();
+    if (m_abortButton->isEnabled())
+        finish(Outcome::Aborted);
 }
 
-void WarningWindow::finish()
+void WarningWindow::interruptBySleep()
 {
+    if (m_closeBlocked)
+        finish(Outcome::Slept);
+}
+
+void WarningWindow::finish(Outcome outcome)
+{
+    m_outcome = outcome;
+    m_closeBlocked = false;
     m_notification.close();
     SetAlwaysOnTop(this, false);
     m_countdownTimer.stop();
     m_host.setScheduleCheck(true);
     m_host.AddTrayIcon();
+    done(Rejected);
+    m_host.showMainWindow();
 }
 
 void WarningWindow::closeEvent(QCloseEvent* event)

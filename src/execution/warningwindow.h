@@ -35,10 +35,17 @@ public:
     WarningWindow(WarningHost& host, const DueEvent& due, PowerActions& power, WarningSound& sound,
                   DesktopNotification& notification, QWidget* parent = nullptr);
 
+    // How the countdown ended: the event carried out (the program ends with it), refused by
+    // the system, aborted by the user, or cut off by a sleep of the computer.
+    enum class Outcome { Completed, Refused, Aborted, Slept };
+
     void countDown();
     void abort();
+    // The computer slept while the countdown ran: the event is not carried out hours late.
+    void interruptBySleep();
 
     int secondsLeft() const { return m_secondsLeft; }
+    Outcome outcome() const { return m_outcome; }
     // Why the system refused the power action, when it did; empty otherwise.
     QString refusal() const { return m_refusal; }
 
@@ -50,7 +57,8 @@ private:
     void begin();
     // Tells screen readers and the desktop's notification the time left.
     void announce();
-    void finish();
+    // Closes the window and gives the schedule back to the main window.
+    void finish(Outcome outcome);
     void setLabelColour(const QColor& colour);
 
     WarningHost& m_host;
@@ -61,6 +69,7 @@ private:
     int m_secondsLeft = 0;
     bool m_closeBlocked = false;
     QString m_refusal;
+    Outcome m_outcome = Outcome::Completed;
     QLabel* m_label = nullptr;
     QPushButton* m_abortButton = nullptr;
     QTimer m_countdownTimer;

@@ -11,6 +11,7 @@
 #include "desktop/twips.h"
 #include "editwindow/editwindow.h"
 #include "editwindow/scheduleselectors.h"
+#include "execution/eventlog.h"
 #include "logviewer/logviewer.h"
 #include "schedule/numbertext.h"
 #include "schedule/schedulestore.h"
@@ -78,6 +79,11 @@ protected:
 constexpr int WindowWidth = 8910;
 constexpr int ExtraWidth = WindowWidth - 7245;
 
+// How late an entry whose second passed while the check was held up is still carried out.
+constexpr int LateLimitSeconds = 60;
+// Changes of a moment (an edit, typing a number) share one save.
+constexpr int SaveDelayMs = 200;
+
 const QString AboutText = QStringLiteral(
     "Shut down, power off, reboot or log off computer at scheduled time."
     "Warning sound and countdown during any scheduled Event. Log file to keep track of all the "
@@ -115,6 +121,13 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
     m_tabs->setCurrentWidget(scheduleTab);
 
     connect(&m_planner, &CheckPlanner::tickDue, this, &MainWindow::checkTick);
+    connect(&m_planner, &CheckPlanner::resumed, this, [this] {
+        if (m_warning)
+            m_warning->interruptBySleep();
+    });
+    m_saveTimer.setSingleShot(true);
+    m_saveTimer.setInterval(SaveDelayMs);
+    connect(&m_saveTimer, &QTimer::timeout, this, &MainWindow::saveNow);
     connect(&m_planner, &CheckPlanner::statusChanged, this, &MainWindow::showPlanInTray);
     showPlanInTray(m_planner.status());
     connect(&m_services.tray, &Tray::showWindowRequested, this, &MainWindow::showFromTray);
@@ -125,7 +138,11 @@ MainWindow::MainWindow(MainWindowServices services, QWidget* parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The table's model goes first, as a member; the table must not measure it on the way out.
+    m_table->setModel(nullptr);
+}
 
 void MainWindow::buildScheduleTab(QWidget* page, int pageTop)
 {
@@ -317,7 +334,38 @@ bool MainWindow::startUp()
                   .arg(m_loadError);
     if (!storeProblem.isEmpty())
         showMessage(this, storeProblem);
+    m_saveFailureTold = !storeProblem.isEmpty();
+    tellEntriesThatNeverRun();
+    // From now on every change is saved.
+    connect(&m_schedule, &QAbstractItemModel::rowsInserted, this, &MainWindow::saveSoon);
+    connect(&m_schedule, &QAbstractItemModel::rowsRemoved, this, &MainWindow::saveSoon);
+    connect(&m_schedule, &QAbstractItemModel::dataChanged, this, &MainWindow::saveSoon);
+    connect(&m_schedule, &QAbstractItemModel::modelReset, this, &MainWindow::saveSoon);
+    for (QCheckBox* box : {m_soundBox, m_abortBox, m_startAtLoginBox, m_logBox, m_startMinimizedBox})
+        connect(box, &QCheckBox::stateChanged, this, &MainWindow::saveSoon);
+    connect(m_countdownEdit, &QLineEdit::textChanged, this, &MainWindow::saveSoon);
     return true;
+}
+
+void MainWindow::tellEntriesThatNeverRun()
+{
+    constexpr int MaxNamed = 10;
+    QStringList lines;
+    int count = 0;
+    for (int p = 0; p < m_schedule.count(); ++p) {
+        const QString why = m_schedule.whyNeverRuns(p);
+        if (why.isEmpty() || ++count > MaxNamed)
+            continue;
+        const ScheduleEntry entry = m_schedule.entry(p);
+        lines << tr("Entry %1 (%2, %3, %4): %5")
+                     .arg(p + 1)
+                     .arg(entry.SetTime, entry.Frequency, entry.Event, why);
+    }
+    if (count > MaxNamed)
+        lines << tr("and %n more.", nullptr, count - MaxNamed);
+    if (!lines.isEmpty())
+        showMessage(this, tr("These entries are kept as they are, but they will never run:\n\n%1")
+                              .arg(lines.join(QLatin1Char('\n'))));
 }
 
 ScheduleSelectors MainWindow::selectors() const
@@ -361,7 +409,7 @@ void MainWindow::onSessionEnding()
 {
     // A running countdown refuses to be closed and its event goes ahead; what the user entered
     // is saved now, before the session's final kill, and an Abort ends the program.
-    if (m_warningOpen) {
+    if (m_warning) {
         saveQuietly();
         m_sessionEnded = true;
         return;
@@ -576,6 +624,26 @@ void MainWindow::keepARowSelected(int near)
         selectRow(std::clamp(near, 0, m_schedule.count() - 1));
 }
 
+void MainWindow::saveSoon()
+{
+    if (!m_saveTimer.isActive())
+        m_saveTimer.start();
+}
+
+void MainWindow::saveNow()
+{
+    const QString error = saveQuietly();
+    if (error.isEmpty()) {
+        m_saveFailureTold = false;
+        return;
+    }
+    // Told once, not at every change, until a save succeeds again.
+    if (m_saveFailureTold)
+        return;
+    m_saveFailureTold = true;
+    showMessage(this, error);
+}
+
 QString MainWindow::saveQuietly()
 {
     if (!m_loadError.isEmpty())
@@ -606,38 +674,89 @@ void MainWindow::LoadSettings()
         setCheckValue(m_startMinimizedBox, *stored.StartMin);
 }
 
-void MainWindow::checkTick()
+void MainWindow::checkTick(const QDateTime& uncheckedSince)
 {
     const QDateTime now = Clock::now();
+    if (uncheckedSince.isValid() && catchUp(uncheckedSince, now))
+        return;
     const qint64 second = now.toSecsSinceEpoch();
     // An event the user aborted does not come back within its own second.
     if (!m_dueEvent.isEmpty() && second != m_warnedAt &&
         formatTimeText(now.time().msecsSinceStartOfDay() / 1000) == m_dueEvent.DueTime) {
-        if (!runsToday(m_dueEvent, m_schedule, now.date()))
-            return;
-        RemoveTrayIcon();
-        hide();
-        m_warnedAt = second;
-        runWarning();
-        FindDueEntry(); // at the time the warning closed
+        if (runsToday(m_dueEvent, m_schedule, now.date()))
+            openWarning(second);
         return;
     }
     m_dueEvent = ::FindDueEntry(m_schedule, now);
 }
 
+bool MainWindow::catchUp(const QDateTime& since, const QDateTime& now)
+{
+    const QDateTime thisSecond = now.addMSecs(-now.time().msec());
+    for (auto late = firstDueBetween(m_schedule, since, thisSecond); late;
+         late = firstDueBetween(m_schedule, late->when.addSecs(1), thisSecond)) {
+        const qint64 second = late->when.toSecsSinceEpoch();
+        if (second == m_warnedAt)
+            continue;
+        if (late->when.secsTo(now) <= LateLimitSeconds) {
+            m_dueEvent = late->due;
+            openWarning(second);
+            return true;
+        }
+        if (logEnabled())
+            appendToEventLog(Paths::logFile(),
+                             eventNoteLogLine(late->due.EventKind, QStringLiteral("missed"), late->when,
+                                              QStringLiteral("Lullwick was held up past its time")));
+    }
+    return false;
+}
+
+void MainWindow::openWarning(qint64 second)
+{
+    RemoveTrayIcon();
+    hide();
+    m_warnedAt = second;
+    runWarning();
+    FindDueEntry(); // at the time the warning closed
+}
+
 void MainWindow::runWarning()
 {
-    WarningWindow warning(*this, m_dueEvent, m_services.power, m_services.sound, m_services.notification);
-    m_warningOpen = true;
+    const DueEvent due = m_dueEvent;
+    const auto position = parseInt16(due.Position);
+    const quint64 entryId =
+        position && *position >= 0 && *position < m_schedule.count() ? m_schedule.id(*position) : 0;
+    WarningWindow warning(*this, due, m_services.power, m_services.sound, m_services.notification);
+    m_warning = &warning;
     warning.exec();
-    m_warningOpen = false;
+    m_warning = nullptr;
+    if (warning.outcome() == WarningWindow::Outcome::Aborted)
+        noteEventNotCarriedOut(due, entryId, QStringLiteral("aborted"));
+    else if (warning.outcome() == WarningWindow::Outcome::Slept)
+        noteEventNotCarriedOut(due, entryId, QStringLiteral("skipped"),
+                               QStringLiteral("the computer was asleep"));
     if (m_sessionEnded) {
         unload();
         endProgram();
         return;
     }
-    if (!warning.refusal().isEmpty())
+    if (warning.outcome() == WarningWindow::Outcome::Refused)
         showMessage(this, tr("The system refused to carry out the event: %1").arg(warning.refusal()));
+}
+
+void MainWindow::noteEventNotCarriedOut(const DueEvent& due, quint64 entryId, const QString& what,
+                                        const QString& reason)
+{
+    if (logEnabled())
+        appendToEventLog(Paths::logFile(), eventNoteLogLine(due.EventKind, what, Clock::now(), reason));
+    const int position = m_schedule.positionOf(entryId);
+    if (position < 0)
+        return;
+    ScheduleEntry entry = m_schedule.entry(position);
+    if (entry.Frequency == QLatin1String("Once")) {
+        entry.Status = QStringLiteral("Disabled");
+        m_schedule.replace(position, entry);
+    }
 }
 
 void MainWindow::setScheduleCheck(bool running)

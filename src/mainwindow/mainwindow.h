@@ -9,6 +9,7 @@
 #include "schedule/schedulecheck.h"
 #include "schedule/schedulelist.h"
 
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 
@@ -76,8 +77,8 @@ public:
     void LoadSettings();
 
     // The scheduler: one tick of the check, and the scan for a due entry. The planner says
-    // when a tick is due.
-    void checkTick();
+    // when a tick is due, and from when on the check was held up, if it was.
+    void checkTick(const QDateTime& uncheckedSince = {});
     void FindDueEntry();
     bool isSchedulerStarted() const { return m_planner.isStarted(); }
 
@@ -118,7 +119,21 @@ private:
     void selectRow(int position);
     // Selects the row at `near` (or the last one) when the table has rows and none is selected.
     void keepARowSelected(int near);
+    // Entries whose second passed while the check was held up: the first one late by a minute
+    // at most is carried out now; those later than that are logged as missed. Returns true
+    // when a warning was shown.
+    bool catchUp(const QDateTime& since, const QDateTime& now);
+    // Hides the window and the tray icon and counts down to the due event of `second`.
+    void openWarning(qint64 second);
     void runWarning();
+    // A countdown that did not end in the event: logged, and a "Once" entry does not come back
+    // at the same time the next day.
+    void noteEventNotCarriedOut(const DueEvent& due, quint64 entryId, const QString& what,
+                                const QString& reason = {});
+    // Every change is saved a moment later, several changes of a moment in one save.
+    void saveSoon();
+    void saveNow();
+    void tellEntriesThatNeverRun();
     void onSessionEnding();
     void setCountdownText(const QString& text);
 
@@ -131,11 +146,13 @@ private:
     AppIcon m_iconState = AppIcon::Started;
     bool m_activatedOnce = false;
     bool m_unloading = false;
-    bool m_warningOpen = false;
     bool m_sessionEnded = false; // the session ended while the warning counted down
     QString m_loadError;         // why the settings file could not be read at start
     qint64 m_warnedAt = -1;      // the second (since the epoch) in which the last warning opened
     std::unique_ptr<SessionEndWatcher> m_sessionEnd; // only once this instance runs
+    WarningWindow* m_warning = nullptr;              // while one counts down
+    QTimer m_saveTimer;
+    bool m_saveFailureTold = false; // until a save succeeds again
 
     QTabWidget* m_tabs = nullptr;
     QTreeView* m_table = nullptr;

@@ -4,6 +4,8 @@
 #include "schedulecheck.h"
 #include "schedulelist.h"
 
+#include <cstdlib>
+
 namespace {
 
 // Within a second in which an entry can be due: one tick finds it, the next carries it out.
@@ -12,6 +14,9 @@ constexpr qint64 TickMs = 100;
 // most a minute.
 constexpr int HorizonSeconds = 60;
 constexpr int SecondsPerDay = 24 * 3600;
+// A clock that moved this much more (or less) than the time that passed was set, or the
+// computer slept: a tick that comes late then owes nothing.
+constexpr qint64 ClockJumpMs = 2000;
 
 } // namespace
 
@@ -19,7 +24,12 @@ CheckPlanner::CheckPlanner(const ScheduleList& schedule, QObject* parent)
     : QObject(parent), m_schedule(schedule), m_timer(Clock::newTimer()), m_clockChange(this)
 {
     connect(m_timer.get(), &WakeTimer::timeout, this, [this] {
-        emit tickDue();
+        const QDateTime now = Clock::now();
+        const qint64 jump = now.toMSecsSinceEpoch() - m_plannedAt.toMSecsSinceEpoch() -
+                            (Clock::elapsedMs() - m_plannedAtElapsed);
+        const bool late =
+            std::abs(jump) < ClockJumpMs && now.toSecsSinceEpoch() > m_plannedFor.toSecsSinceEpoch();
+        emit tickDue(late ? m_plannedFor : QDateTime());
         plan();
     });
     connect(&m_schedule, &ScheduleList::rowsInserted, this, &CheckPlanner::plan);
@@ -27,6 +37,7 @@ CheckPlanner::CheckPlanner(const ScheduleList& schedule, QObject* parent)
     connect(&m_schedule, &ScheduleList::modelReset, this, &CheckPlanner::plan);
     connect(&m_clockChange, &ClockChangeWatcher::clockSet, this, &CheckPlanner::plan);
     connect(&m_clockChange, &ClockChangeWatcher::resumed, this, &CheckPlanner::plan);
+    connect(&m_clockChange, &ClockChangeWatcher::resumed, this, &CheckPlanner::resumed);
     plan();
 }
 
@@ -52,10 +63,14 @@ void CheckPlanner::plan()
         return;
     }
     const QDateTime now = Clock::now();
-    if (const auto wait = msecsToNextTick(now))
+    if (const auto wait = msecsToNextTick(now)) {
+        m_plannedAt = now;
+        m_plannedAtElapsed = Clock::elapsedMs();
+        m_plannedFor = now.addMSecs(*wait);
         m_timer->start(*wait);
-    else
+    } else {
         m_timer->stop();
+    }
     const DueEvent next = nextDueEvent(m_schedule, now);
     setStatus(next.isEmpty() ? tr("Nothing scheduled")
                              : tr("Next: %1 at %2").arg(next.EventKind, next.DueTime));

@@ -15,6 +15,9 @@ class ScheduleList;
 // changes count; at most a minute ahead), ticks every 100 ms through such a second, and plans
 // again at once when the schedule changes, when it is started, when the system clock is set
 // and when the computer wakes from sleep. With each plan it names the next event.
+//
+// A tick that comes later than planned because the program was held up (not because the
+// computer slept or the clock was set) says from when on the schedule went unchecked.
 class CheckPlanner : public QObject {
     Q_OBJECT
 
@@ -29,9 +32,12 @@ public:
     QString status() const { return m_status; }
 
 signals:
-    // A tick of the schedule check is due now.
-    void tickDue();
+    // A tick of the schedule check is due now. `uncheckedSince` is the moment from which on no
+    // tick came when one was due, when the program was held up past it; invalid otherwise.
+    void tickDue(const QDateTime& uncheckedSince);
     void statusChanged(const QString& status);
+    // The computer woke from sleep.
+    void resumed();
 
 private:
     void plan();
@@ -44,4 +50,8 @@ private:
     ClockChangeWatcher m_clockChange;
     bool m_started = false;
     QString m_status;
+    // When the timer was started, by the clock and by the time that passes, and for when.
+    QDateTime m_plannedAt;
+    qint64 m_plannedAtElapsed = 0;
+    QDateTime m_plannedFor;
 };

@@ -6,37 +6,57 @@
 
 namespace {
 
-DueEvent dueAt(const ScheduleList& schedule, int scanSecond)
+int secondOfDay(const QDateTime& moment)
 {
-    const int p = schedule.firstEnabledAt(scanSecond);
-    if (p < 0)
-        return {};
-    return DueEvent{formatTimeText(scanSecond), schedule.cell(p, ScheduleList::EventColumn),
-                    schedule.cell(p, ScheduleList::FrequencyColumn), QString::number(p)};
+    return moment.time().msecsSinceStartOfDay() / 1000;
+}
+
+// The first enabled entry at `second` whose day test passes on `day`: an entry that does not
+// run that day does not hide a later one at the same second.
+DueEvent dueAt(const ScheduleList& schedule, int second, const QDate& day)
+{
+    for (int p = schedule.firstEnabledAt(second); p >= 0; p = schedule.firstEnabledAt(second, p + 1)) {
+        const DueEvent due{formatTimeText(second), schedule.cell(p, ScheduleList::EventColumn),
+                           schedule.cell(p, ScheduleList::FrequencyColumn), QString::number(p)};
+        if (runsToday(due, schedule, day))
+            return due;
+    }
+    return {};
 }
 
 } // namespace
 
 DueEvent FindDueEntry(const ScheduleList& schedule, const QDateTime& now)
 {
-    return dueAt(schedule, now.time().msecsSinceStartOfDay() / 1000);
+    return dueAt(schedule, secondOfDay(now), now.date());
+}
+
+std::optional<DueMoment> firstDueBetween(const ScheduleList& schedule, const QDateTime& from,
+                                         const QDateTime& until)
+{
+    const QDateTime start = from.addMSecs(-from.time().msec());
+    int fromSecond = secondOfDay(start);
+    for (QDate day = start.date(); day <= until.date(); day = day.addDays(1), fromSecond = 0) {
+        // nextEnabledSecond goes on past midnight; a smaller second belongs to the next day.
+        for (auto second = schedule.nextEnabledSecond(fromSecond); second && *second >= fromSecond;
+             second = schedule.nextEnabledSecond(fromSecond)) {
+            const QDateTime when(day, QTime::fromMSecsSinceStartOfDay(*second * 1000));
+            if (when >= until)
+                return std::nullopt;
+            if (when >= start) {
+                if (const DueEvent due = dueAt(schedule, *second, day); !due.isEmpty())
+                    return DueMoment{when, due};
+            }
+            fromSecond = *second + 1;
+        }
+    }
+    return std::nullopt;
 }
 
 DueEvent nextDueEvent(const ScheduleList& schedule, const QDateTime& now)
 {
-    int from = now.time().msecsSinceStartOfDay() / 1000;
-    for (int day = 0; day <= 7; ++day, from = 0) {
-        const QDate date = now.date().addDays(day);
-        // nextEnabledSecond goes on past midnight; a smaller second belongs to the next day.
-        for (auto second = schedule.nextEnabledSecond(from); second && *second >= from;
-             second = schedule.nextEnabledSecond(from)) {
-            const DueEvent due = dueAt(schedule, *second);
-            if (runsToday(due, schedule, date))
-                return due;
-            from = *second + 1;
-        }
-    }
-    return {};
+    const auto next = firstDueBetween(schedule, now, QDateTime(now.date().addDays(8), QTime(0, 0)));
+    return next ? next->due : DueEvent{};
 }
 
 bool runsToday(const DueEvent& due, const ScheduleList& schedule, const QDate& today)

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <optional>
 
 class ScheduleList;
 
@@ -16,14 +17,24 @@ struct DueEvent {
     bool isEmpty() const { return DueTime.isEmpty(); }
 };
 
-// Finds the first enabled entry whose time of day is the second of `now` (dates play no
-// part). Returns an empty DueEvent when there is none. Reads only the times kept with the
-// entries, so a scan of thousands of entries takes microseconds.
+// Finds the entry due at the second of `now`: the first enabled entry whose time of day is
+// that second and whose day test passes today. Returns an empty DueEvent when there is none.
+// Reads only the times kept with the entries, so a scan of thousands of entries takes
+// microseconds.
 DueEvent FindDueEntry(const ScheduleList& schedule, const QDateTime& now);
 
+// An entry due at a moment.
+struct DueMoment {
+    QDateTime when;
+    DueEvent due;
+};
+
+// The first entry due at a second from the second of `from` on, before `until`.
+std::optional<DueMoment> firstDueBetween(const ScheduleList& schedule, const QDateTime& from,
+                                         const QDateTime& until);
+
 // The entry the check will carry out next, from the second of `now` on and up to a week
-// ahead: at each coming second, the first enabled entry, if its day test passes. Empty when
-// no entry will run.
+// ahead. Empty when no entry will run.
 DueEvent nextDueEvent(const ScheduleList& schedule, const QDateTime& now);
 
 // The frequency's day test for an entry found due: "WeekDays" runs Monday to Friday,

@@ -42,17 +42,37 @@ void ScheduleList::append(const ScheduleEntry& entry)
     insert(count(), entry);
 }
 
-void ScheduleList::insert(int position, const ScheduleEntry& entry)
+int ScheduleList::enabledSecond(const Row& row)
+{
+    const ScheduleEntry& e = row.entry;
+    const bool runs = row.secondsOfDay && e.Status == QLatin1String("Enabled") &&
+                      Values::Frequencies.contains(e.Frequency) && Values::Events.contains(e.Event);
+    return runs ? *row.secondsOfDay : -1;
+}
+
+void ScheduleList::indexAdd(int position, int second)
+{
+    m_enabledSeconds.insert(m_enabledSeconds.begin() + position, second);
+    if (second >= 0)
+        m_enabledAscending.insert(
+            std::upper_bound(m_enabledAscending.begin(), m_enabledAscending.end(), second), second);
+}
+
+void ScheduleList::indexRemove(int position)
+{
+    if (const int second = m_enabledSeconds.at(position); second >= 0)
+        m_enabledAscending.erase(
+            std::lower_bound(m_enabledAscending.begin(), m_enabledAscending.end(), second));
+    m_enabledSeconds.erase(m_enabledSeconds.begin() + position);
+}
+
+void ScheduleList::insert(int position, const ScheduleEntry& entry, quint64 id)
 {
     Q_ASSERT(position >= 0 && position <= count());
     beginInsertRows({}, position, position);
     Row row = makeRow(entry);
-    const bool enabled = row.secondsOfDay && entry.Status == QLatin1String("Enabled");
-    m_enabledSeconds.insert(m_enabledSeconds.begin() + position, enabled ? *row.secondsOfDay : -1);
-    if (enabled)
-        m_enabledAscending.insert(
-            std::upper_bound(m_enabledAscending.begin(), m_enabledAscending.end(), *row.secondsOfDay),
-            *row.secondsOfDay);
+    row.id = id ? id : ++m_lastId;
+    indexAdd(position, enabledSecond(row));
     m_rows.insert(m_rows.begin() + position, std::move(row));
     endInsertRows();
 }
@@ -62,11 +82,19 @@ void ScheduleList::removeAt(int position)
     Q_ASSERT(position >= 0 && position < count());
     beginRemoveRows({}, position, position);
     m_rows.erase(m_rows.begin() + position);
-    if (const int second = m_enabledSeconds.at(position); second >= 0)
-        m_enabledAscending.erase(
-            std::lower_bound(m_enabledAscending.begin(), m_enabledAscending.end(), second));
-    m_enabledSeconds.erase(m_enabledSeconds.begin() + position);
+    indexRemove(position);
     endRemoveRows();
+}
+
+void ScheduleList::replace(int position, const ScheduleEntry& entry)
+{
+    Q_ASSERT(position >= 0 && position < count());
+    Row row = makeRow(entry);
+    row.id = m_rows.at(position).id;
+    indexRemove(position);
+    indexAdd(position, enabledSecond(row));
+    m_rows[position] = std::move(row);
+    emit dataChanged(index(position, 0), index(position, ColumnCount - 1));
 }
 
 void ScheduleList::clear()
@@ -78,9 +106,28 @@ void ScheduleList::clear()
     endResetModel();
 }
 
-int ScheduleList::firstEnabledAt(int secondOfDay) const
+int ScheduleList::positionOf(quint64 id) const
 {
-    const auto found = std::find(m_enabledSeconds.begin(), m_enabledSeconds.end(), secondOfDay);
+    const auto found =
+        std::find_if(m_rows.begin(), m_rows.end(), [id](const Row& row) { return row.id == id; });
+    return found == m_rows.end() ? -1 : static_cast<int>(found - m_rows.begin());
+}
+
+QString ScheduleList::whyNeverRuns(int position) const
+{
+    const Row& row = m_rows.at(position);
+    if (!Values::Events.contains(row.entry.Event))
+        return tr("the event \"%1\" is not one Lullwick knows").arg(row.entry.Event);
+    if (!Values::Frequencies.contains(row.entry.Frequency))
+        return tr("the frequency \"%1\" is not one Lullwick knows").arg(row.entry.Frequency);
+    if (!row.secondsOfDay)
+        return tr("its time \"%1\" cannot be read").arg(row.entry.SetTime);
+    return {};
+}
+
+int ScheduleList::firstEnabledAt(int secondOfDay, int from) const
+{
+    const auto found = std::find(m_enabledSeconds.begin() + from, m_enabledSeconds.end(), secondOfDay);
     return found == m_enabledSeconds.end() ? -1 : static_cast<int>(found - m_enabledSeconds.begin());
 }
 

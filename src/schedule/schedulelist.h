@@ -23,10 +23,19 @@ public:
 
     int count() const { return static_cast<int>(m_rows.size()); }
     void append(const ScheduleEntry& entry);
-    // Puts an entry at position (0 to count()), moving later entries down by one.
-    void insert(int position, const ScheduleEntry& entry);
+    // Puts an entry at position (0 to count()), moving later entries down by one. It keeps `id`
+    // when given one (an entry put back where it was), otherwise it gets a new one.
+    void insert(int position, const ScheduleEntry& entry, quint64 id = 0);
     void removeAt(int position);
+    // Changes the entry at position in place; it keeps its id.
+    void replace(int position, const ScheduleEntry& entry);
     void clear();
+
+    // Each entry's id, unique in this run, stays with it through changes of other entries, so
+    // that a window can follow the entry it was opened for.
+    quint64 id(int position) const { return m_rows.at(position).id; }
+    // The position of the entry with `id`, or -1 when it is not in the list.
+    int positionOf(quint64 id) const;
 
     ScheduleEntry entry(int position) const { return m_rows.at(position).entry; }
     QString record(int position) const { return m_rows.at(position).entry.SetTime; }
@@ -40,9 +49,15 @@ public:
     // The date in the entry's record; invalid for an unreadable record.
     QDate recordDate(int position) const { return m_rows.at(position).date; }
 
-    // The position of the first entry whose status is exactly "Enabled" and whose time of
-    // day is `secondOfDay`, or -1. Looks only at a compact index kept with the entries.
-    int firstEnabledAt(int secondOfDay) const;
+    // Whether the entry's event and frequency are ones this program carries out, and its
+    // record can be read; an entry that is not (a later version's, or a hand-edited one) is
+    // kept and saved as it is, but never runs. The reason is empty for one that can run.
+    QString whyNeverRuns(int position) const;
+
+    // Entries that run are those with a status of exactly "Enabled" that can run at all.
+    // The position of the first such entry from position `from` on whose time of day is
+    // `secondOfDay`, or -1. Looks only at a compact index kept with the entries.
+    int firstEnabledAt(int secondOfDay, int from = 0) const;
     // The first time of day from `secondOfDay` on at which an enabled entry falls, going on
     // past midnight to the smallest one; nothing when no entry is enabled.
     std::optional<int> nextEnabledSecond(int secondOfDay) const;
@@ -57,10 +72,16 @@ private:
         ScheduleEntry entry;
         std::optional<int> secondsOfDay;
         QDate date;
+        quint64 id = 0;
     };
     static Row makeRow(const ScheduleEntry& entry);
+    // The time of day at which the row runs when enabled, or -1 when it never runs.
+    static int enabledSecond(const Row& row);
+    void indexAdd(int position, int second);
+    void indexRemove(int position);
 
     std::vector<Row> m_rows;
+    quint64 m_lastId = 0;
     // Per position: the time of day of an enabled entry with a readable record, else -1.
     std::vector<int> m_enabledSeconds;
     // The same times of day of enabled entries, in ascending order.

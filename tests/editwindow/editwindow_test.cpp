@@ -109,10 +109,15 @@ TEST_F(EditWindowTest, SaveReplacesTheEntryItWasOpenedForWhateverHappensMeanwhil
 {
     const ScheduleEntry once = entry("11/2/2026 07:00:00 AM|Enabled|Once"),
                         second = entry("11/2/2026 08:00:00 AM"), third = entry("11/2/2026 09:00:00 AM"),
-                        saved = entry("12/7/2026 10:00:00 AM");
+                        saved = entry("12/7/2026 10:00:00 AM"),
+                        savedOnce = entry("12/7/2026 08:00:00 AM|Enabled|Once");
     const std::vector<Qt::Key> up{Qt::Key_Tab, Qt::Key_Down}; // the hour one up
     const std::function<void()> nothing = [] {}, done = [&] { schedule().removeAt(0); },
-                                refused = [&] { schedule().removeAt(0), schedule().insert(0, once); },
+                                refused =
+                                    [&] {
+                                        power.refusal = "No.";
+                                        CompleteEvent({"07:00:00 AM", "Shutdown", "Once", "0"}, *form, power);
+                                    },
                                 selectFirst = [&] { table()->setCurrentIndex(schedule().index(0, 0)); };
     const struct {
         const char* way;
@@ -130,7 +135,7 @@ TEST_F(EditWindowTest, SaveReplacesTheEntryItWasOpenedForWhateverHappensMeanwhil
         {"another row selected", 2, up, selectFirst, "Command1", {once, second, saved}},
         {"an earlier entry refused and put back", 2, up, refused, "Command1", {once, second, saved}},
         {"an earlier entry carried out", 2, up, done, "Command1", {second, saved}},
-        {"the entry itself refused and put back", 0, up, refused, "Command1", {once, second, third}},
+        {"the entry itself refused and put back", 0, up, refused, "Command1", {second, third, savedOnce}},
         {"the entry itself carried out", 0, up, done, "Command1", {second, third}},
     };
     for (const auto& row : rows) {
@@ -145,6 +150,7 @@ TEST_F(EditWindowTest, SaveReplacesTheEntryItWasOpenedForWhateverHappensMeanwhil
                 in<QPushButton>(window, row.then)->click();
         });
         EXPECT_EQ(entries(), row.after) << row.way;
+        env.messages.clear();
     }
 }
 

@@ -22,19 +22,22 @@ public:
     std::optional<QDateTime> nextWake() const
     {
         const Timer* timer = earliest();
-        return timer ? std::optional(m_now.addMSecs(*timer->deadline - m_elapsed)) : std::nullopt;
+        return timer ? std::optional(m_now.addMSecs(std::max<qint64>(*timer->deadline - m_elapsed, 0)))
+                     : std::nullopt;
     }
-    // Lets the time pass up to the earliest started timer and fires it.
+    // Lets the time pass up to the earliest started timer and fires it (late, when the time
+    // passed it already: the program was held up).
     void fireNextWake()
     {
         Timer* timer = earliest();
-        advanceMs(*timer->deadline - m_elapsed);
+        advanceMs(std::max<qint64>(*timer->deadline - m_elapsed, 0));
         timer->deadline.reset();
         emit timer->timeout();
     }
 
 protected:
     QDateTime currentDateTime() const override { return m_now; }
+    qint64 currentElapsedMs() const override { return m_elapsed; }
     std::unique_ptr<WakeTimer> createTimer() override { return std::make_unique<Timer>(*this); }
 
 private:

@@ -23,7 +23,8 @@ start() { # HOME RUNTIME_FOLDER: starts the program there as $app
 # A "Once" power-off entry due in 4 s is carried out, its clip playing, and leaves the store.
 home=$work/home-once
 mkdir -p "$home/config/Lullwick"
-printf '[1]\nSetTime=%s\nStatus=Enabled\nFrequency=Once\nEvent=PowerOff\nSound=1\nCountTimer=3\nLogFile=1\n' \
+# The store is read by position: every option is written, in its place.
+printf '[1]\nSetTime=%s\nStatus=Enabled\nFrequency=Once\nEvent=PowerOff\nSound=1\nAbortBtn=1\nCountTimer=3\nStartup=0\nLogFile=1\nStartMin=0\n' \
     "$(LC_ALL=C date -d @$(($(date +%s) + 4)) '+%-m/%-d/%Y %I:%M:%S %p')" >"$home/config/Lullwick/Lullwick.ini"
 echo "the user's" >"$home/own.txt" && ln -s own.txt "$home/warning.wav" # not to be written through
 start "$home" "$home/runtime"
@@ -59,3 +60,12 @@ for row in "first TERM" "second HUP"; do
     [[ ! -e $home/config/autostart/Lullwick.desktop ]] || fail "the start-at-login entry was touched"
     kill -KILL "$first"
 done
+
+# Every change is saved at once: killed a second after an Add, the program leaves the entry in the store.
+home=$work/home-add
+start "$home" "$home/runtime"
+wait_for 20 has_window || fail "no window"
+xdotool windowfocus --sync "$(xdotool search --onlyvisible --pid "$app" --name '^Lullwick$')" key alt+a
+sleep 1
+kill -KILL "$app"
+grep -q '^SetTime=' "$home/config/Lullwick/Lullwick.ini" 2>/dev/null || fail "the entry added a second before the kill was not saved"

@@ -28,7 +28,7 @@ void BM_SaveSchedule(benchmark::State& state)
     const QString path = dir.filePath("Lullwick/Lullwick.ini");
     ScheduleList list;
     fillFullSchedule(list);
-    const OptionValues options;
+    const Options options;
     if (!saveSchedule(path, list, options).isEmpty())
         state.SkipWithError("save failed");
     for (auto _ : state) {
@@ -45,7 +45,7 @@ void BM_LoadSchedule(benchmark::State& state)
     {
         ScheduleList list;
         fillFullSchedule(list);
-        if (!saveSchedule(path, list, OptionValues{}).isEmpty())
+        if (!saveSchedule(path, list, Options{}).isEmpty())
             state.SkipWithError("save failed");
     }
     for (auto _ : state) {
@@ -65,7 +65,7 @@ IniStore fullStore()
     fillFullSchedule(list);
     QTemporaryDir dir;
     const QString path = dir.filePath("Lullwick.ini");
-    saveSchedule(path, list, OptionValues{});
+    saveSchedule(path, list, Options{});
     IniStore store;
     store.load(path);
     return store;

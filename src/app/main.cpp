@@ -1,10 +1,10 @@
+#include "app/application.h"
 #include "desktop/desktopnotification.h"
 #include "desktop/platformchoice.h"
 #include "desktop/startup.h"
 #include "desktop/trayicon.h"
 #include "execution/shutdown.h"
 #include "execution/sound.h"
-#include "mainwindow/mainwindow.h"
 
 #include <QApplication>
 
@@ -22,9 +22,8 @@ int main(int argc, char** argv)
     const auto power = createPowerActions();
     const auto sound = createWarningSound();
     const auto notification = createDesktopNotification();
-    MainWindow form(MainWindowServices{tray, *startup, *power, *sound, *notification});
-    if (!form.startUp())
+    Application lullwick({tray, *startup, *power, *sound, *notification});
+    if (!lullwick.start())
         return 0;
-    form.showAtStart();
     return app.exec();
 }

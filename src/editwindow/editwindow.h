@@ -4,25 +4,24 @@
 
 class QComboBox;
 class QPushButton;
-class ScheduleList;
+class Scheduler;
 struct ScheduleSelectors;
 
 // The Edit Window: changes one entry of the schedule, the one it was opened for. It follows
-// that entry by its id while it is open, whatever the schedule check adds, removes or puts
-// back meanwhile.
-// Save moves the edited entry to the end of the schedule with today's date in its record;
-// Cancel, Esc and the close box change nothing.
+// that entry by its id while it is open, whatever the scheduler adds, removes or puts back
+// meanwhile. Save asks the scheduler to change the entry in its place, with today's date in
+// its record; Cancel, Esc and the close box change nothing.
 class EditWindow : public QDialog {
     Q_OBJECT
 
 public:
-    // Opens on the entry at `position`; `schedule` must outlive the window.
-    EditWindow(ScheduleList& schedule, int position, QWidget* parent = nullptr);
+    // Opens on the entry at `position`; `scheduler` must outlive the window.
+    EditWindow(Scheduler& scheduler, int position, QWidget* parent = nullptr);
 
     // Fills the selectors and presets them from the entry (for an entry that is gone, the
     // time shows 01:00:00 and the other selectors nothing). Save starts disabled.
     void preset();
-    // Writes the entry back and closes. When the entry is gone by now nothing is changed.
+    // Writes the entry back and closes; tells the user when the entry is gone by now.
     void save();
 
 protected:
@@ -31,7 +30,7 @@ protected:
 private:
     ScheduleSelectors selectors() const;
 
-    ScheduleList& m_schedule;
+    Scheduler& m_scheduler;
     quint64 m_entryId;
 
     QComboBox* m_hourBox = nullptr;

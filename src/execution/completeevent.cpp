@@ -43,7 +43,7 @@ Completion CompleteEvent(const DueEvent& due, CompletionHost& host, PowerActions
     if (logging)
         appendToEventLog(Paths::logFile(), eventLogLine(due.EventKind, Clock::now()));
 
-    ScheduleList& schedule = host.schedule();
+    ScheduleList& schedule = host.entries();
     struct Removed {
         int position;
         ScheduleEntry entry;

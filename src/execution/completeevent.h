@@ -14,7 +14,7 @@ public:
 
     // The "Log File" option.
     virtual bool logEnabled() const = 0;
-    virtual ScheduleList& schedule() = 0;
+    virtual ScheduleList& entries() = 0;
     // Saves the schedule and options without asking the user anything; returns the error.
     virtual QString saveQuietly() = 0;
 };

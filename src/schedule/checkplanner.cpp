@@ -3,17 +3,15 @@
 #include "desktop/clock.h"
 #include "schedulecheck.h"
 #include "schedulelist.h"
+#include "timetext.h"
 
+#include <QTimeZone>
 #include <cstdlib>
 
 namespace {
 
 // Within a second in which an entry can be due: one tick finds it, the next carries it out.
 constexpr qint64 TickMs = 100;
-// The longest sleep, so that a change no notification reports (a new time zone) costs at
-// most a minute.
-constexpr int HorizonSeconds = 60;
-constexpr int SecondsPerDay = 24 * 3600;
 // A clock that moved this much more (or less) than the time that passed was set, or the
 // computer slept: a tick that comes late then owes nothing.
 constexpr qint64 ClockJumpMs = 2000;
@@ -34,6 +32,7 @@ CheckPlanner::CheckPlanner(const ScheduleList& schedule, QObject* parent)
     });
     connect(&m_schedule, &ScheduleList::rowsInserted, this, &CheckPlanner::plan);
     connect(&m_schedule, &ScheduleList::rowsRemoved, this, &CheckPlanner::plan);
+    connect(&m_schedule, &ScheduleList::dataChanged, this, &CheckPlanner::plan);
     connect(&m_schedule, &ScheduleList::modelReset, this, &CheckPlanner::plan);
     connect(&m_clockChange, &ClockChangeWatcher::clockSet, this, &CheckPlanner::plan);
     connect(&m_clockChange, &ClockChangeWatcher::resumed, this, &CheckPlanner::plan);
@@ -84,19 +83,17 @@ std::optional<qint64> CheckPlanner::msecsToNextTick(const QDateTime& now) const
         return std::nullopt;
     if (*next == second)
         return TickMs;
-    const qint64 secondStart = now.toMSecsSinceEpoch() - now.time().msec();
-    // The coming seconds as local times of day. They follow on from this one unless the
-    // offset from UTC changes within the horizon (two nights a year); then each is converted.
-    const bool steady = QDateTime::fromMSecsSinceEpoch(secondStart + HorizonSeconds * 1000).offsetFromUtc() ==
-                        now.offsetFromUtc();
-    for (int ahead = 1; ahead <= HorizonSeconds; ++ahead) {
-        const qint64 start = secondStart + ahead * 1000;
-        const int local = steady ? (second + ahead) % SecondsPerDay
-                                 : QDateTime::fromMSecsSinceEpoch(start).time().msecsSinceStartOfDay() / 1000;
-        if (m_schedule.nextEnabledSecond(local) == local)
-            return start - now.toMSecsSinceEpoch();
+    // The local times of day follow on from this one until the offset from UTC changes (two
+    // nights a year): then the check wakes at the change and plans again from there.
+    const qint64 nowMs = now.toMSecsSinceEpoch();
+    qint64 wakeMs = nowMs - now.time().msec() + qint64((*next - second + SecondsPerDay) % SecondsPerDay) * 1000;
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    if (zone.hasTransitions()) {
+        const QDateTime change = zone.nextTransition(now).atUtc;
+        if (change.isValid() && change.toMSecsSinceEpoch() > nowMs)
+            wakeMs = std::min(wakeMs, change.toMSecsSinceEpoch());
     }
-    return secondStart + HorizonSeconds * 1000 - now.toMSecsSinceEpoch();
+    return wakeMs - nowMs;
 }
 
 void CheckPlanner::setStatus(const QString& status)

@@ -12,9 +12,10 @@ class ScheduleList;
 
 // When the schedule check ticks. While started, it sleeps until the start of the next second
 // in which an enabled entry's time of day falls (as a real local time, so daylight-saving
-// changes count; at most a minute ahead), ticks every 100 ms through such a second, and plans
+// changes count), however far ahead, ticks every 100 ms through such a second, and plans
 // again at once when the schedule changes, when it is started, when the system clock is set
-// and when the computer wakes from sleep. With each plan it names the next event.
+// or its time zone changes, and when the computer wakes from sleep. With each plan it names
+// the next event.
 //
 // A tick that comes later than planned because the program was held up (not because the
 // computer slept or the clock was set) says from when on the schedule went unchecked.

@@ -43,7 +43,7 @@ void takeCheckBox(std::optional<int>& option, const QString& stored)
     if (stored.isEmpty())
         return;
     const auto value = parseInt16(stored);
-    if (value && *value >= 0 && *value <= 2)
+    if (value && *value >= 0 && *value <= Options::MaxCheckValue)
         option = *value;
 }
 
@@ -61,7 +61,7 @@ void takeOptions(StoredOptions& options, const std::array<QString, SlotCount>& t
 
 } // namespace
 
-QString saveSchedule(const QString& path, const ScheduleList& list, const OptionValues& options)
+QString saveSchedule(const QString& path, const ScheduleList& list, const Options& options)
 {
     // A new document, not an edit of the old one: nothing of what the file held before, read
     // or not, comes back at the next load.
@@ -119,6 +119,17 @@ StoredOptions loadSchedule(const QString& path, ScheduleList& list)
         takeOptions(options, texts);
     }
     return options;
+}
+
+Options StoredOptions::over(Options base) const
+{
+    base.EventSound = EventSound.value_or(base.EventSound);
+    base.AbortBtn = AbortBtn.value_or(base.AbortBtn);
+    base.CountTimer = CountTimer.value_or(base.CountTimer);
+    base.Startup = Startup.value_or(base.Startup);
+    base.LogFile = LogFile.value_or(base.LogFile);
+    base.StartMin = StartMin.value_or(base.StartMin);
+    return base;
 }
 
 QString scheduleWriteProblem(const QString& path)

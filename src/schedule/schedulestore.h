@@ -1,5 +1,6 @@
 #pragma once
 
+#include "options.h"
 #include "schedulelist.h"
 
 #include <QString>
@@ -7,19 +8,6 @@
 
 // The most entries the store loads back; the main window refuses to add more.
 inline constexpr int MaxScheduleEntries = 1000;
-
-// The six options of the Misc Settings tab as the main window's controls hold them: check
-// boxes as 0 (unchecked), 1 (checked) or 2, the countdown as the text of its box.
-struct OptionValues {
-    int EventSound = 0;
-    int AbortBtn = 1;
-    QString CountTimer = QStringLiteral("5");
-    int Startup = 1;
-    int LogFile = 1;
-    int StartMin = 0;
-
-    friend bool operator==(const OptionValues&, const OptionValues&) = default;
-};
 
 // The options as a load found them; an option with no usable stored value is unset, and
 // its control keeps what it has.
@@ -34,6 +22,9 @@ struct StoredOptions {
     // empty when it was read or does not exist.
     QString error;
 
+    // `base` with every option found here in its place.
+    Options over(Options base) const;
+
     friend bool operator==(const StoredOptions&, const StoredOptions&) = default;
 };
 
@@ -44,7 +35,7 @@ struct StoredOptions {
 // step, so a crash or a full disk during a save leaves the old file or the new one.
 // Returns "" on success, otherwise a message naming the file and the system's reason (the
 // file is then as it was).
-QString saveSchedule(const QString& path, const ScheduleList& list, const OptionValues& options);
+QString saveSchedule(const QString& path, const ScheduleList& list, const Options& options);
 
 // Appends the stored entries to list (empty, as at start) and returns the stored options.
 // Sections "1" to "1000" are read until the first without a status. Values are taken by

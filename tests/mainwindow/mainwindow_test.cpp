@@ -279,7 +279,7 @@ TEST_F(MainWindowTest, ARowIsSelectedWheneverTheTableHasRows)
 // removes the login entry; a failure to is shown.
 TEST_F(MainWindowTest, EveryChangeIsSavedAtOnceAndTheNextStartLoadsIt)
 {
-    OptionValues options;
+    Options options;
     options.CountTimer = "0030";
     ScheduleList later;
     later.append({"12/7/2026 10:00:00 PM", "Enabled", "Daily", "Hibernate"});

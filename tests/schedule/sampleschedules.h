@@ -17,9 +17,9 @@ inline std::vector<ScheduleEntry> sampleEntries(int count, int variant)
     return entries;
 }
 
-inline OptionValues sampleOptions(int variant)
+inline Options sampleOptions(int variant)
 {
-    return variant % 2 == 0 ? OptionValues{1, 0, "30", 0, 0, 1} : OptionValues{0, 1, "7", 1, 1, 0};
+    return variant % 2 == 0 ? Options{1, 0, "30", 0, 0, 1} : Options{0, 1, "7", 1, 1, 0};
 }
 
 inline void fillList(ScheduleList& list, const std::vector<ScheduleEntry>& entries)
@@ -38,7 +38,7 @@ inline std::vector<ScheduleEntry> entriesOf(const ScheduleList& list)
 }
 
 // The options a load gives back from a store saved with these values.
-inline StoredOptions storedFrom(const OptionValues& v)
+inline StoredOptions storedFrom(const Options& v)
 {
     return {v.EventSound, v.AbortBtn, v.Startup, v.LogFile, v.StartMin, v.CountTimer, {}};
 }

@@ -57,7 +57,7 @@ TEST_F(Store, SaveReplacesTheFileByTheScheduleThatLoadsBack)
                                "[1]\nStatus=Enabled", "  blanks  ", "x\tab", "Grüße, 日本, 😀"})
         awkward.push_back({text, "S" + text, text, QString(QChar(0)) + text});
     // Over a file of which nothing loads (with blanks around "=" no key is "Status").
-    const auto save = [&](const std::vector<ScheduleEntry>& entries, const OptionValues& options) {
+    const auto save = [&](const std::vector<ScheduleEntry>& entries, const Options& options) {
         write("[1]\nSetTime = a\nStatus = Enabled\n\n" + section(2, "b") + "[3]\nk=v\n");
         fillList(list, entries);
         EXPECT_EQ(saveSchedule(path, list, options), "");

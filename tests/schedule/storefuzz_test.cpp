@@ -69,7 +69,7 @@ TEST(StoreFuzz, ExtremeDamagedAndRandomFilesLoadSafely)
         const auto entries = entriesOf(list); // an entry without a status would end the saved schedule
         if (std::none_of(entries.begin(), entries.end(),
                          [](const ScheduleEntry& e) { return e.Status.isEmpty(); })) {
-            EXPECT_EQ(saveSchedule(path, list, OptionValues{}), "");
+            EXPECT_EQ(saveSchedule(path, list, Options{}), "");
             list.clear();
             loadSchedule(path, list);
             EXPECT_EQ(entriesOf(list), entries);

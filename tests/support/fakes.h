@@ -5,7 +5,6 @@
 #include "desktop/tray.h"
 #include "execution/shutdown.h"
 #include "execution/sound.h"
-#include "execution/warningwindow.h"
 #include "schedule/schedulelist.h"
 
 #include <QImage>
@@ -45,29 +44,13 @@ public:
     int plays = 0;
 };
 
-// A desktop without a notification service.
+// A notification service that keeps what the program shows in it.
 class FakeNotification final : public DesktopNotification {
 public:
-    void show(const QString&, const QString&, bool) override {}
-    void close() override {}
-};
-
-// The main window's part in a countdown, recorded.
-class FakeWarningHost final : public WarningHost {
-public:
-    void setScheduleCheck(bool running) override { checking = running; }
-    void showMainWindow() override { ++mainShown; }
-    void AddTrayIcon() override { ++trayAdds; }
-    QString countTimerText() const override { return count; }
-    bool abortEnabled() const override { return abort; }
-    bool soundEnabled() const override { return false; }
-    bool logEnabled() const override { return false; }
-    ScheduleList& schedule() override { return list; }
-    QString saveQuietly() override { return {}; }
-    QString count = "10";
-    bool abort = true;
-    bool checking = true;
-    int mainShown = 0;
-    int trayAdds = 0;
-    ScheduleList list;
+    void show(const QString& summary, const QString& text, bool abortAction) override
+    {
+        shown = summary + '|' + text + (abortAction ? "|Abort" : "");
+    }
+    void close() override { shown.clear(); }
+    QString shown; // "summary|body|Abort", empty while none is shown
 };

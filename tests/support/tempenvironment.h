@@ -2,6 +2,13 @@
 
 #include <QStringList>
 #include <QTemporaryDir>
+#include <ostream>
+
+// Qt's strings as text in test failures.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 // A home of the test's own (XDG folders and the working folder in a fresh temporary folder);
 // message boxes, questions and the program's end are recorded instead of happening.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/application.h"
 #include "mainwindow/mainwindow.h"
 #include "support/fakes.h"
 #include "support/mockclock.h"
@@ -10,24 +11,38 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// Where window tests start: a main window (created, not started) on fakes, in a temporary home, on
-// a clock the test sets.
+// Where the program's tests start: the program (made, not started) on fakes, in a temporary home,
+// on a clock the test sets; the scheduler's tests use it without ever showing a window.
 class WindowHarness {
 protected:
     explicit WindowHarness(const QDateTime& start = {QDate(2026, 12, 7), QTime(9, 0)}) : clock(start) {}
-    std::unique_ptr<MainWindow> newForm()
+    std::unique_ptr<Application> newApp()
     {
-        return std::make_unique<MainWindow>(MainWindowServices{tray, startup, power, sound, notification});
+        return std::make_unique<Application>(PlatformServices{tray, startup, power, sound, notification});
     }
-    // Starts the window and shows it, active, as a user finds it after start-up.
+    // Ends this program and makes a new one, as the next start does (not started yet).
+    void remake()
+    {
+        app.reset();
+        app = newApp();
+    }
+    Scheduler& scheduler() { return app->scheduler(); }
+    // Starts the program and shows its window, active, as a user finds it after start-up.
     void startShown()
     {
-        ASSERT_TRUE(form->startUp());
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        ASSERT_TRUE(app->start());
+        app->showMainWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form()));
     }
-    template <typename T> T* child(const char* name) const { return form->findChild<T*>(name); }
+    MainWindow* form() const { return app->mainWindow(); }
+    template <typename T> T* child(const char* name) const { return form()->findChild<T*>(name); }
     void click(const char* button) const { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
+    static QByteArray contents(const QString& file)
+    {
+        QFile::setPermissions(file, QFile::permissions(file) | QFile::ReadOwner);
+        QFile in(file);
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }
 
     TempEnvironment env;
     MockClock clock;
@@ -36,5 +51,5 @@ protected:
     FakePower power;
     FakeSound sound;
     FakeNotification notification;
-    std::unique_ptr<MainWindow> form = newForm();
+    std::unique_ptr<Application> app = newApp();
 };

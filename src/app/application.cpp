@@ -1,0 +1,172 @@
+#include "application.h"
+
+#include "desktop/appicons.h"
+#include "desktop/appinfo.h"
+#include "desktop/desktopnotification.h"
+#include "desktop/messagebox.h"
+#include "desktop/paths.h"
+#include "desktop/programend.h"
+#include "desktop/sessionend.h"
+#include "desktop/tray.h"
+#include "execution/warningwindow.h"
+#include "mainwindow/mainwindow.h"
+
+Application::Application(PlatformServices services, QObject* parent)
+    : QObject(parent), m_services(services), m_instance(Paths::instanceLock()),
+      m_showRequests(Paths::settingsFile()),
+      m_scheduler({services.power, services.sound, services.startup})
+{
+    connect(&m_scheduler, &Scheduler::problem, this, &Application::tell);
+    connect(&m_scheduler, &Scheduler::startedChanged, this, &Application::showTrayIcon);
+    connect(&m_scheduler, &Scheduler::statusChanged, this, [this](const QString& status) {
+        m_services.tray.setToolTip(QString::fromLatin1(AppTitle) + QLatin1Char('\n') + status);
+    });
+    connect(&m_scheduler, &Scheduler::countdownStarted, this, &Application::onCountdownStarted);
+    connect(&m_scheduler, &Scheduler::countdownStepped, this, &Application::onCountdownStepped);
+    connect(&m_scheduler, &Scheduler::countdownEnded, this, &Application::onCountdownEnded);
+    connect(&m_services.tray, &Tray::showWindowRequested, this, [this] {
+        if (!m_mainWindow || !m_mainWindow->isVisible() || m_mainWindow->isMinimized())
+            showMainWindow();
+    });
+    connect(&m_services.notification, &DesktopNotification::abortInvoked, &m_scheduler,
+            &Scheduler::abortCountdown);
+}
+
+Application::~Application() = default;
+
+WarningWindow* Application::warningWindow() const
+{
+    return m_warning;
+}
+
+bool Application::start()
+{
+    if (!m_instance.tryAcquire()) {
+        showMessage(nullptr, tr("Program Already Running"));
+        m_showRequests.askToShow();
+        return false;
+    }
+    m_showRequests.listen();
+    connect(&m_showRequests, &ShowRequestChannel::showRequested, this, &Application::showMainWindow);
+    m_sessionEnd = std::make_unique<SessionEndWatcher>();
+    connect(m_sessionEnd.get(), &SessionEndWatcher::saveRequested, &m_scheduler, &Scheduler::save);
+    connect(m_sessionEnd.get(), &SessionEndWatcher::sessionEnding, this, &Application::onSessionEnding);
+    m_services.tray.setToolTip(QString::fromLatin1(AppTitle) + QLatin1Char('\n') + m_scheduler.status());
+    m_scheduler.load();
+    showTrayIcon();
+    if (!Options::isOn(m_scheduler.options().StartMin))
+        showMainWindow();
+    else if (!m_services.tray.isAvailable())
+        hideMainWindow();
+    return true;
+}
+
+void Application::showMainWindow()
+{
+    if (!m_mainWindow) {
+        m_mainWindow = std::make_unique<MainWindow>(m_scheduler);
+        connect(m_mainWindow.get(), &MainWindow::hideRequested, this, &Application::hideMainWindow);
+        connect(m_mainWindow.get(), &MainWindow::exitRequested, this, &Application::exit);
+    }
+    if (!m_mainWindow->isVisible() || m_mainWindow->isMinimized())
+        m_mainWindow->showNormal();
+    m_mainWindow->raise();
+    m_mainWindow->activateWindow();
+}
+
+void Application::hideMainWindow()
+{
+    // Without a notification area nothing could bring a hidden window back, so it is
+    // minimised instead and stays reachable from the taskbar.
+    if (m_services.tray.isAvailable()) {
+        if (m_mainWindow)
+            m_mainWindow->hide();
+        return;
+    }
+    if (!m_mainWindow)
+        showMainWindow();
+    m_mainWindow->showMinimized();
+}
+
+void Application::showTrayIcon()
+{
+    // The picture shows whether the scheduler is started; there is none during a countdown.
+    m_services.tray.RemoveTrayIcon();
+    if (!m_scheduler.isCountingDown())
+        m_services.tray.AddTrayIcon(appIcon(m_scheduler.isStarted() ? AppIcon::Started : AppIcon::Disabled));
+}
+
+void Application::onCountdownStarted()
+{
+    m_services.tray.RemoveTrayIcon();
+    if (m_mainWindow)
+        m_mainWindow->hide();
+    m_warning = new WarningWindow(m_scheduler);
+    m_warning->setAttribute(Qt::WA_DeleteOnClose);
+    m_warning->show();
+    onCountdownStepped();
+}
+
+void Application::onCountdownStepped()
+{
+    const QString summary = tr("Computer is Going to ") + m_scheduler.countdownEvent().EventKind;
+    if (m_scheduler.secondsLeft() > 0)
+        m_services.notification.show(summary, WarningWindow::timeLeftText(m_scheduler.secondsLeft()),
+                                     m_scheduler.canAbort());
+    else
+        m_services.notification.close();
+}
+
+void Application::onCountdownEnded(Scheduler::Outcome outcome)
+{
+    m_services.notification.close();
+    if (m_warning)
+        m_warning->close();
+    if (outcome == Scheduler::Outcome::Completed)
+        return; // reached only where the program's end is caught (tests)
+    if (m_sessionEnded) {
+        end();
+        return;
+    }
+    showTrayIcon();
+    showMainWindow();
+}
+
+void Application::onSessionEnding()
+{
+    // A running countdown goes ahead; what the user entered is saved now, before the session's
+    // final kill, and an abort ends the program.
+    if (m_scheduler.isCountingDown()) {
+        m_scheduler.save();
+        m_sessionEnded = true;
+        return;
+    }
+    end();
+}
+
+void Application::exit()
+{
+    if (const QString error = m_scheduler.applyStartAtLogin(); !error.isEmpty())
+        tell(error);
+    const QString error = m_scheduler.save();
+    if (!error.isEmpty() && !askQuestion(m_mainWindow.get(), tr("%1\n\nExit without saving the schedule?").arg(error),
+                                         tr("&Exit Without Saving"), tr("&Stay")))
+        return;
+    m_services.tray.RemoveTrayIcon();
+    if (m_mainWindow)
+        m_mainWindow->hide();
+    endProgram();
+}
+
+void Application::end()
+{
+    // Nothing may hold up a session that is ending.
+    m_scheduler.save();
+    m_services.tray.RemoveTrayIcon();
+    endProgram();
+}
+
+void Application::tell(const QString& message)
+{
+    showMessage(m_mainWindow && m_mainWindow->isVisible() ? m_mainWindow.get() : nullptr, message);
+}

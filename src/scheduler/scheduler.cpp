@@ -1,0 +1,276 @@
+#include "scheduler.h"
+
+#include "desktop/clock.h"
+#include "desktop/freememory.h"
+#include "desktop/paths.h"
+#include "desktop/startup.h"
+#include "execution/eventlog.h"
+#include "execution/sound.h"
+#include "schedule/numbertext.h"
+#include "schedule/schedulestore.h"
+#include "schedule/timetext.h"
+
+namespace {
+
+// How late an entry whose second passed while the check was held up is still carried out.
+constexpr int LateLimitSeconds = 60;
+// Changes of a moment (an edit, typing a number) share one save.
+constexpr int SaveDelayMs = 200;
+// The entries named at most when some never run.
+constexpr int MaxNamedEntries = 10;
+
+} // namespace
+
+Scheduler::Scheduler(SchedulerServices services, QObject* parent) : QObject(parent), m_services(services)
+{
+    connect(&m_planner, &CheckPlanner::tickDue, this, &Scheduler::checkTick);
+    connect(&m_planner, &CheckPlanner::statusChanged, this, &Scheduler::statusChanged);
+    connect(&m_planner, &CheckPlanner::resumed, this, [this] {
+        if (m_countingDown && m_countdown.isRunning())
+            endCountdown(Outcome::Slept);
+    });
+    connect(&m_countdown, &Countdown::stepped, this, &Scheduler::countdownStep);
+    m_saveTimer.setSingleShot(true);
+    m_saveTimer.setInterval(SaveDelayMs);
+    connect(&m_saveTimer, &QTimer::timeout, this, &Scheduler::saveNow);
+}
+
+Scheduler::~Scheduler() = default;
+
+void Scheduler::load()
+{
+    const StoredOptions stored = loadSchedule(Paths::settingsFile(), m_schedule);
+    returnFreeMemory(); // the file's text and its parsed copy
+    m_loadError = stored.error;
+    m_options = stored.over(Options{});
+    emit optionsChanged();
+    start();
+    // A stored choice not to start at login is carried out, as a click on the box would.
+    if (stored.Startup && *stored.Startup != Options{}.Startup) {
+        if (const QString error = applyStartAtLogin(); !error.isEmpty())
+            emit problem(error);
+    }
+    const QString storeProblem =
+        m_loadError.isEmpty()
+            ? scheduleWriteProblem(Paths::settingsFile())
+            : tr("%1\n\nLullwick will not write over it while it runs, so changes made now are not saved.")
+                  .arg(m_loadError);
+    m_saveFailureTold = !storeProblem.isEmpty();
+    if (!storeProblem.isEmpty())
+        emit problem(storeProblem);
+    tellEntriesThatNeverRun();
+    for (const auto change : {&ScheduleList::rowsInserted, &ScheduleList::rowsRemoved})
+        connect(&m_schedule, change, this, &Scheduler::saveSoon);
+    connect(&m_schedule, &ScheduleList::dataChanged, this, &Scheduler::saveSoon);
+}
+
+void Scheduler::tellEntriesThatNeverRun()
+{
+    QStringList lines;
+    int count = 0;
+    for (int p = 0; p < m_schedule.count(); ++p) {
+        const QString why = m_schedule.whyNeverRuns(p);
+        if (why.isEmpty() || ++count > MaxNamedEntries)
+            continue;
+        const ScheduleEntry entry = m_schedule.entry(p);
+        lines << tr("Entry %1 (%2, %3, %4): %5").arg(p + 1).arg(entry.SetTime, entry.Frequency, entry.Event, why);
+    }
+    if (count > MaxNamedEntries)
+        lines << tr("and %n more.", nullptr, count - MaxNamedEntries);
+    if (!lines.isEmpty())
+        emit problem(tr("These entries are kept as they are, but they will never run:\n\n%1")
+                         .arg(lines.join(QLatin1Char('\n'))));
+}
+
+void Scheduler::setOptions(const Options& options)
+{
+    if (options == m_options)
+        return;
+    const bool startupChanged = options.Startup != m_options.Startup;
+    m_options = options;
+    emit optionsChanged();
+    saveSoon();
+    if (startupChanged) {
+        if (const QString error = applyStartAtLogin(); !error.isEmpty())
+            emit problem(error);
+    }
+}
+
+QString Scheduler::applyStartAtLogin()
+{
+    // Options that could not be read are the defaults, which must not overrule the stored choice.
+    if (!m_loadError.isEmpty())
+        return {};
+    return Options::isOn(m_options.Startup) ? m_services.startup.SetStartupEntry()
+                                            : m_services.startup.ClearStartupEntry();
+}
+
+QString Scheduler::addEntry(const ScheduleEntry& entry)
+{
+    if (m_schedule.count() >= MaxScheduleEntries)
+        return tr("The schedule is full: it holds at most %1 entries.").arg(MaxScheduleEntries);
+    m_schedule.append(entry);
+    return {};
+}
+
+QString Scheduler::replaceEntry(quint64 id, const ScheduleEntry& entry)
+{
+    const int position = m_schedule.positionOf(id);
+    if (position < 0)
+        return tr("The entry is no longer in the schedule: it has been carried out or deleted.");
+    m_schedule.replace(position, entry);
+    return {};
+}
+
+QString Scheduler::removeEntry(int position)
+{
+    if (position < 0 || position >= m_schedule.count())
+        return tr("There is no entry %1 in the schedule.").arg(position + 1);
+    m_schedule.removeAt(position);
+    return {};
+}
+
+void Scheduler::start()
+{
+    m_started = true;
+    if (!m_countingDown)
+        m_planner.start();
+    emit startedChanged(true);
+}
+
+void Scheduler::stop()
+{
+    m_started = false;
+    m_planner.stop();
+    emit startedChanged(false);
+}
+
+void Scheduler::checkTick(const QDateTime& uncheckedSince)
+{
+    const QDateTime now = Clock::now();
+    if (uncheckedSince.isValid() && catchUp(uncheckedSince, now))
+        return;
+    const qint64 second = now.toSecsSinceEpoch();
+    // An entry is found by one tick and carried out by the next within its second; one the
+    // user aborted does not come back within that second.
+    if (!m_dueEvent.isEmpty() && second != m_warnedAt &&
+        formatTimeText(now.time().msecsSinceStartOfDay() / 1000) == m_dueEvent.DueTime) {
+        if (runsToday(m_dueEvent, m_schedule, now.date()))
+            beginCountdown(second);
+        return;
+    }
+    m_dueEvent = FindDueEntry(m_schedule, now);
+}
+
+bool Scheduler::catchUp(const QDateTime& since, const QDateTime& now)
+{
+    const QDateTime thisSecond = now.addMSecs(-now.time().msec());
+    for (auto late = firstDueBetween(m_schedule, since, thisSecond); late;
+         late = firstDueBetween(m_schedule, late->when.addSecs(1), thisSecond)) {
+        const qint64 second = late->when.toSecsSinceEpoch();
+        if (second == m_warnedAt)
+            continue;
+        if (late->when.secsTo(now) <= LateLimitSeconds) {
+            m_dueEvent = late->due;
+            beginCountdown(second);
+            return true;
+        }
+        if (logEnabled())
+            appendToEventLog(Paths::logFile(),
+                             eventNoteLogLine(late->due.EventKind, QStringLiteral("missed"), late->when,
+                                              QStringLiteral("Lullwick was held up past its time")));
+    }
+    return false;
+}
+
+void Scheduler::beginCountdown(qint64 second)
+{
+    m_warnedAt = second;
+    const auto position = parseInt16(m_dueEvent.Position);
+    m_countdownEntry = m_schedule.id(*position);
+    m_planner.stop();
+    m_countingDown = true;
+    m_abortAllowed = Options::isOn(m_options.AbortBtn);
+    m_countdown.begin(m_options.countdownSeconds());
+    emit countdownStarted();
+}
+
+void Scheduler::countdownStep()
+{
+    if (m_countdown.secondsLeft() > 0) {
+        if (m_countdown.isEmphasised())
+            m_services.sound.PlayWarningSound(Options::isOn(m_options.EventSound));
+        emit countdownStepped();
+        return;
+    }
+    // From here on the event goes ahead: nothing may look as if it could still stop it.
+    m_abortAllowed = false;
+    emit countdownStepped();
+    const Completion completion = CompleteEvent(m_dueEvent, *this, m_services.power);
+    endCountdown(completion.ended ? Outcome::Completed : Outcome::Refused, completion.refusal);
+}
+
+void Scheduler::abortCountdown()
+{
+    if (canAbort())
+        endCountdown(Outcome::Aborted);
+}
+
+void Scheduler::endCountdown(Outcome outcome, const QString& refusal)
+{
+    m_countdown.stop();
+    if (outcome == Outcome::Aborted)
+        noteNotCarriedOut(QStringLiteral("aborted"));
+    else if (outcome == Outcome::Slept)
+        noteNotCarriedOut(QStringLiteral("skipped"), QStringLiteral("the computer was asleep"));
+    m_countingDown = false;
+    m_abortAllowed = false;
+    if (m_started)
+        m_planner.start();
+    m_dueEvent = FindDueEntry(m_schedule, Clock::now()); // at the time the countdown ended
+    emit countdownEnded(outcome);
+    if (outcome == Outcome::Refused)
+        emit problem(tr("The system refused to carry out the event: %1").arg(refusal));
+}
+
+void Scheduler::noteNotCarriedOut(const QString& what, const QString& reason)
+{
+    if (logEnabled())
+        appendToEventLog(Paths::logFile(), eventNoteLogLine(m_dueEvent.EventKind, what, Clock::now(), reason));
+    const int position = m_schedule.positionOf(m_countdownEntry);
+    if (position < 0)
+        return;
+    ScheduleEntry entry = m_schedule.entry(position);
+    if (entry.Frequency == QLatin1String("Once")) {
+        entry.Status = QStringLiteral("Disabled");
+        m_schedule.replace(position, entry);
+    }
+}
+
+void Scheduler::saveSoon()
+{
+    if (!m_saveTimer.isActive())
+        m_saveTimer.start();
+}
+
+void Scheduler::saveNow()
+{
+    const QString error = save();
+    if (error.isEmpty()) {
+        m_saveFailureTold = false;
+        return;
+    }
+    // Told once, not at every change, until a save succeeds again.
+    if (m_saveFailureTold)
+        return;
+    m_saveFailureTold = true;
+    emit problem(error);
+}
+
+QString Scheduler::save()
+{
+    m_saveTimer.stop();
+    if (!m_loadError.isEmpty())
+        return tr("%1\nThe schedule is not saved over a file that could not be read.").arg(m_loadError);
+    return saveSchedule(Paths::settingsFile(), m_schedule, m_options);
+}

@@ -7,29 +7,28 @@
 
 namespace {
 
-// A log of about `megabytes` MB in the event log's own line form.
-QString writeLog(const QTemporaryDir& dir, int megabytes)
+// Writes `content` repeated until the file holds at least `bytes` bytes; returns its path.
+QString writeLog(const QTemporaryDir& dir, const QByteArray& content, qint64 bytes)
 {
     const QString path = dir.filePath(QStringLiteral("LogFile.log"));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {};
-    const QByteArray line = "\"Shutdown at 10:15:00 PM on 3/7/2025\"\r\n";
-    const qint64 target = qint64(megabytes) * 1024 * 1024;
     QByteArray block;
-    while (block.size() < 64 * 1024)
-        block += line;
-    for (qint64 written = 0; written < target; written += block.size())
+    while (block.size() < qMin<qint64>(bytes, 64 * 1024))
+        block += content;
+    for (qint64 written = 0; written < bytes; written += block.size())
         file.write(block);
     return path;
 }
 
-// Opening the viewer on a large log: reading, splitting and filling the text box, then
-// showing it.
-void BM_ViewerLoadsLargeLog(benchmark::State& state)
+// Opening the viewer on a log of range(0) KB of `content` repeated: reading, splitting and filling
+// the text box, then showing it. No log within the 4 MB the viewer reads may hold it (and the
+// scheduler with it) for long.
+void BM_ViewerShows(benchmark::State& state, const QByteArray& content)
 {
     QTemporaryDir dir;
-    const QString path = writeLog(dir, static_cast<int>(state.range(0)));
+    const QString path = writeLog(dir, content, state.range(0) * 1024);
     for (auto _ : state) {
         LogViewer window(path);
         if (!window.load().isEmpty())
@@ -40,7 +39,25 @@ void BM_ViewerLoadsLargeLog(benchmark::State& state)
     }
     state.SetBytesProcessed(state.iterations() * QFile(path).size());
 }
-BENCHMARK(BM_ViewerLoadsLargeLog)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond);
+// Events in the log's own line form; 4 MB fills what the viewer reads.
+BENCHMARK_CAPTURE(BM_ViewerShows, events, QByteArray("\"Shutdown at 10:15:00 PM on 3/7/2025\"\r\n"))
+    ->Arg(1024)
+    ->Arg(4096)
+    ->Arg(10240)
+    ->Unit(benchmark::kMillisecond);
+// One line without a line end and without a place to break it.
+BENCHMARK_CAPTURE(BM_ViewerShows, one_line, QByteArray(1024, 'x'))
+    ->Arg(200)
+    ->Arg(1024)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ViewerShows, one_line_of_NULs, QByteArray(1024, '\0'))
+    ->Arg(1024)
+    ->Unit(benchmark::kMillisecond);
+// As many lines as 4 MB can hold; and half as many, each one read as Latin-1.
+BENCHMARK_CAPTURE(BM_ViewerShows, empty_lines, QByteArray("\n"))->Arg(4096)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ViewerShows, latin1_lines, QByteArray("\xff\n"))
+    ->Arg(4096)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -16,11 +16,27 @@ QLocale logLocale()
     return system.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : system;
 }
 
-// The locale's long time form without its time zone, so that seconds are always shown.
+// The locale's long time form, so that seconds are always shown, without its time zone ("t")
+// and what sets the zone off: the brackets around it ("H:mm:ss (t)", "h:mm:ss [t]"), a comma
+// before it ("HH:mm:ss, t"), the blanks before it or, at the start ("t HH:mm:ss"), after it.
+// Quoted text stays as it is ("HH.mm:ss 'h' t").
 QString timeFormat(const QLocale& locale)
 {
-    static const QRegularExpression zone(QStringLiteral("\\s*\\bt+\\b\\s*"));
-    return locale.timeFormat(QLocale::LongFormat).replace(zone, QStringLiteral(" ")).trimmed();
+    static const QString zone = QStringLiteral(R"((?:\(t+\)|\[t+\]|t+))");
+    static const QRegularExpression quoteOrZone(
+        QStringLiteral(R"('(?:[^']|'')*'?|^%1\s*|[\s,]*%1)").arg(zone),
+        QRegularExpression::UseUnicodePropertiesOption);
+    const QString format = locale.timeFormat(QLocale::LongFormat);
+    QString kept;
+    qsizetype from = 0;
+    for (auto parts = quoteOrZone.globalMatch(format); parts.hasNext();) {
+        const QRegularExpressionMatch part = parts.next();
+        if (part.captured().startsWith(QLatin1Char('\'')))
+            continue;
+        kept += format.sliced(from, part.capturedStart() - from);
+        from = part.capturedEnd();
+    }
+    return kept + format.sliced(from);
 }
 
 // The locale's short date form with a four-digit year.

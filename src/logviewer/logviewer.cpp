@@ -12,12 +12,20 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace {
 
 const QLatin1String LogFileName("logfile.log");
 // The most of a log the viewer reads, from its end: about 100,000 events.
 constexpr qint64 ShownBytes = 4 * 1024 * 1024;
+// The most of one line the text box shows. Qt lays out a line that has nowhere to break in time
+// that grows with the square of its length (wrapping tries every place in it): a line of 1 MB held
+// the viewer, and the scheduler with it, for over a minute. An event's line is some 40 characters.
+constexpr qsizetype ShownLineLength = 2000;
+// The most lines the text box shows. Each is a block of its document, which takes Qt microseconds
+// to make: 4 MB of empty lines took over ten seconds. 4 MB of events are some 110,000 lines.
+constexpr qsizetype ShownLines = 120000;
 
 // Lines are UTF-8; a line that is not (an older log written in a single-byte code page)
 // is read as Latin-1 so that every byte still shows.
@@ -27,18 +35,40 @@ QString decodeLog(const QByteArray& bytes)
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;
-    text.clear();
+    // Either way a line gives at most one UTF-16 unit for each of its bytes, so the lines are
+    // decoded straight into the text, without a string for each of up to millions of lines.
+    text.resize(utf8.requiredSpace(bytes.size()));
+    QChar* out = text.data();
     qsizetype start = 0;
     while (start < bytes.size()) {
         qsizetype end = bytes.indexOf('\n', start);
         end = end < 0 ? bytes.size() : end + 1;
         const QByteArrayView line = QByteArrayView(bytes).sliced(start, end - start);
-        QStringDecoder lineDecoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-        const QString decoded = lineDecoder.decode(line);
-        text.append(lineDecoder.hasError() ? QString::fromLatin1(line) : decoded);
+        utf8.resetState();
+        QChar* const decoded = utf8.appendToBuffer(out, line);
+        out = utf8.hasError()
+                  ? std::transform(line.begin(), line.end(), out, [](char c) { return QChar(uchar(c)); })
+                  : decoded;
         start = end;
     }
+    text.truncate(out - text.constData());
     return text;
+}
+
+// Appends a line to the text box's text, cut with a note saying its length when it is long.
+void appendShownLine(QString& shown, QStringView line)
+{
+    if (line.size() <= ShownLineLength) {
+        shown.append(line);
+    } else {
+        // A character made of two UTF-16 units is not cut in two.
+        const qsizetype cut = line[ShownLineLength].isLowSurrogate() ? ShownLineLength - 1 : ShownLineLength;
+        const auto pairs =
+            std::count_if(line.begin(), line.end(), [](QChar c) { return c.isLowSurrogate(); });
+        shown.append(line.first(cut))
+            .append(LogViewer::tr("… (line cut: %L1 characters)").arg(line.size() - pairs));
+    }
+    shown.append(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -99,8 +129,13 @@ QString LogViewer::load()
     // end is a line too. Each line is a paragraph of its own, so that screen readers read
     // plain line breaks.
     const QString text = decodeLog(bytes);
+    const qsizetype lines = text.count(QLatin1Char('\n')) + (text.endsWith(QLatin1Char('\n')) ? 0 : 1);
+    qsizetype hidden = qMax<qsizetype>(0, lines - ShownLines);
     QString shown;
-    if (file.partial)
+    if (hidden > 0)
+        shown =
+            tr("(Only the end of the log is shown: the last %L1 lines.)").arg(ShownLines) + QLatin1Char('\n');
+    else if (file.partial)
         shown = tr("(Only the end of the log is shown: the last %1 MB.)").arg(ShownBytes / (1024 * 1024)) +
                 QLatin1Char('\n');
     m_text.reserve(text.size() + text.size() / 16);
@@ -115,7 +150,10 @@ QString LogViewer::load()
             --end;
         const QStringView line = QStringView(text).sliced(start, end - start);
         m_text.append(line).append(QLatin1String("\r\n"));
-        shown.append(line).append(QLatin1Char('\n'));
+        if (hidden > 0)
+            --hidden;
+        else
+            appendShownLine(shown, line);
         start = next;
     }
     m_textBox->setPlainText(shown);

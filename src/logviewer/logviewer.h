@@ -8,7 +8,8 @@ class QPushButton;
 
 // The log viewer: shows the event log as text, each line as the file holds it, read only and
 // opened at the newest line; of a log larger than a few MB, the newest lines and a note that
-// only the end is shown.
+// only the end is shown; of a line of thousands of characters, its start and a note that it
+// was cut.
 class LogViewer : public QDialog {
     Q_OBJECT
 
@@ -20,7 +21,7 @@ public:
     // and the reason (a folder, not a regular file, unreadable).
     QString load();
     // The text as built from the file: every line, LF or CR LF ended or the last one
-    // without an end, followed by CR LF. The text box shows the same lines.
+    // without an end, followed by CR LF. The text box shows the same lines, long ones cut.
     const QString& logText() const { return m_text; }
 
 private:

@@ -91,3 +91,25 @@ TEST(EventLog, AFifoADeviceOrAFolderAsTheLogIsRefusedAtOnce)
             << qPrintable(shown);
     }
 }
+// The line follows the user's locale, with seconds and without the time zone and what sets it off:
+// brackets, a comma, blanks. CTest runs this once in each row's locale (CMakeLists.txt); the row of
+// the locale it runs in is checked.
+TEST(EventLog, LineInTheUsersLocaleHasNoTimeZone)
+{
+    const struct {
+        const char *locale, *line;
+    } rows[] = {
+        {"en_US", "Reboot at 7:49:06 PM on 12/7/2026"},  // h:mm:ss AP t
+        {"fa_IR", "Reboot at ۱۹:۴۹:۰۶ on ۲۰۲۶/۱۲/۷"},    // H:mm:ss (t)
+        {"zh_HK", "Reboot at 下午7:49:06 on 7/12/2026"}, // APh:mm:ss [t]
+        {"be_BY", "Reboot at 19:49:06 on 7.12.2026"},    // HH:mm:ss, t
+        {"zh_CN", "Reboot at 19:49:06 on 2026/12/7"},    // t HH:mm:ss
+        {"fr_CH", "Reboot at 19.49:06 h on 07.12.2026"}, // HH.mm:ss 'h' t
+    };
+    const QString locale = QLocale::system().name();
+    const auto row =
+        std::find_if(std::begin(rows), std::end(rows), [&](const auto& r) { return locale == r.locale; });
+    ASSERT_NE(row, std::end(rows)) << "no row for " << locale.toStdString();
+    EXPECT_EQ(eventLogLine("Reboot", QDateTime(QDate(2026, 12, 7), QTime(19, 49, 6))).toStdString(),
+              "\"" + std::string(row->line) + "\"\r\n");
+}

@@ -30,18 +30,21 @@ protected:
 } // namespace
 
 // The log is found whatever the letter case of its name, the name the program writes first; its lines,
-// CR LF or LF ended or the last one unended, each end in CR LF. Of a log over 4 MB the newest lines
-// are shown under a note, without the line cut in two; a log that cannot be read is named with why.
+// CR LF or LF ended or the last one unended, each end in CR LF. Of a log over 4 MB or of over 120,000
+// lines the newest lines are shown under a note, without the line cut in two; a line of over 2,000
+// characters is shown cut with a note. A log that cannot be read is named with why.
 TEST_F(LogViewerTest, ShowsTheLogsLinesOrSaysWhyNot)
 {
     const QByteArray older = (QByteArray(998, 'x') + "\r\n").repeated(5000); // 5 MB of 1,000-byte lines
     const QString cannot = QStringLiteral("The log file %1 cannot be shown: ").arg(path("LogFile.log"));
+    const QString smiles = QString("\U0001F600").repeated(1500); // 3,000 UTF-16 units
     const struct {
         const char* name;
         std::function<void()> make;
         QString message; // "" when the viewer opens
         QString text = {};
-        bool note = false;
+        QString note = {};
+        QString shown = {}; // after the note; "" for the text's lines
     } rows[] = {
         {"no folder", [&] { QDir(folder).removeRecursively(); }, "No LogFile exits..."},
         {"other names", [&] { put("logfile.txt", "x"), put("logfile.log.bak", "x"); }, "No LogFile exits..."},
@@ -53,7 +56,16 @@ TEST_F(LogViewerTest, ShowsTheLogsLinesOrSaysWhyNot)
          "Caf\u00e9\r\nCaf\u00e9\r\n"},
         // Of the last 4 MB the first 294 bytes end a cut line.
         {"over 4 MB", [&] { put("LogFile.log", older + "\"Reboot\"\r\n"); }, "",
-         QString::fromLatin1(older.right(4194000)) + "\"Reboot\"\r\n", true},
+         QString::fromLatin1(older.right(4194000)) + "\"Reboot\"\r\n",
+         "(Only the end of the log is shown: the last 4 MB.)\n"},
+        {"4 MB of line ends", [&] { put("LogFile.log", QByteArray(4 << 20, '\n')); }, "",
+         QString("\r\n").repeated(4 << 20), "(Only the end of the log is shown: the last 120,000 lines.)\n",
+         QString(120000, '\n')},
+        {"a line of 1 MB", [&] { put("LogFile.log", QByteArray(1 << 20, '\0')); }, "",
+         QString(1 << 20, '\0') + "\r\n", "",
+         QString(2000, '\0') + "\u2026 (line cut: 1,048,576 characters)\n"},
+        {"cut before a pair", [&] { put("LogFile.log", ("x" + smiles).toUtf8()); }, "", "x" + smiles + "\r\n",
+         "", "x" + smiles.left(1998) + "\u2026 (line cut: 1,501 characters)\n"},
         {"folder", [&] { QDir().mkpath(path("LogFile.log")); }, cannot},
         {"FIFO", [&] { fifo("LogFile.log"); }, cannot},
         {"link to a FIFO", [&] { fifo("fifo"), link(path("fifo")); }, cannot},
@@ -77,6 +89,8 @@ TEST_F(LogViewerTest, ShowsTheLogsLinesOrSaysWhyNot)
         EXPECT_EQ(env.messages.value(0).left(row.message.size()), row.message);
         EXPECT_EQ(env.messages.size(), row.message.isEmpty() ? 0 : 1);
         EXPECT_TRUE(text == row.text) << text.left(80).toStdString();
-        EXPECT_EQ(shown.startsWith("(Only the end of the log"), row.note);
+        const QString lines = row.shown.isEmpty() ? QString(row.text).replace("\r\n", "\n") : row.shown;
+        EXPECT_TRUE(shown == row.note + lines) << shown.size() << " characters, ending "
+                                               << shown.right(60).toUtf8().toPercentEncoding(" ").data();
     }
 }

@@ -32,7 +32,10 @@ Application::Application(PlatformServices services, QObject* parent)
             &Scheduler::abortCountdown);
 }
 
-Application::~Application() = default;
+Application::~Application()
+{
+    delete m_warning; // it shows the scheduler, which goes with this
+}
 
 WarningWindow* Application::warningWindow() const
 {

@@ -75,10 +75,10 @@ EditWindow::EditWindow(Scheduler& scheduler, int position, QWidget* parent)
     m_weekdayBox = selector("CmbWeekday", "LabelWeekday", tr("Da&y"), 2, 3);
     grid->setRowMinimumHeight(1, grid->rowMinimumHeight(1) + px(240));
 
-    m_saveButton = new QPushButton(tr("S&ave"));
+    m_saveButton = new QPushButton(tr("S&ave"), this);
     m_saveButton->setObjectName(QStringLiteral("Command1"));
     m_saveButton->setDefault(true);
-    m_cancelButton = new QPushButton(tr("&Cancel"));
+    m_cancelButton = new QPushButton(tr("&Cancel"), this);
     m_cancelButton->setObjectName(QStringLiteral("Command2"));
     for (QPushButton* button : {m_saveButton, m_cancelButton})
         button->setMinimumSize(px(1095), px(375));

@@ -102,10 +102,7 @@ void WarningWindow::setLabelColour(const QColor& colour)
 void WarningWindow::closeEvent(QCloseEvent* event)
 {
     // While the countdown runs, every request to close the window is refused.
-    if (m_scheduler.isCountingDown())
-        event->ignore();
-    else
-        QDialog::closeEvent(event);
+    event->setAccepted(!m_scheduler.isCountingDown());
 }
 
 void WarningWindow::reject()

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <QScreen>
 #include <QStringDecoder>
 #include <algorithm>
@@ -79,15 +80,10 @@ LogViewer::LogViewer(const QString& logPath, QWidget* parent)
 {
     setObjectName(QStringLiteral("viewer"));
     setWindowTitle(tr("Log File Viewer"));
-    QFont tahoma(QStringLiteral("Tahoma"));
-    tahoma.setPointSizeF(8.25);
-    setFont(tahoma);
-    setFixedSize(twips(0, 0, 7650, 6840).size());
 
-    m_textBox = new QPlainTextEdit(this);
+    m_textBox = new QPlainTextEdit;
     m_textBox->setObjectName(QStringLiteral("Text1"));
     m_textBox->setAccessibleName(tr("Log file"));
-    m_textBox->setGeometry(twips(240, 120, 7215, 6015));
     m_textBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_textBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_textBox->setTabChangesFocus(true);
@@ -101,11 +97,19 @@ LogViewer::LogViewer(const QString& logPath, QWidget* parent)
 
     m_exitButton = new QPushButton(tr("&Exit"), this);
     m_exitButton->setObjectName(QStringLiteral("Command1"));
-    m_exitButton->setGeometry(twips(3218, 6360, 1215, 375));
+    m_exitButton->setMinimumSize(px(1215), px(375));
     // Esc reaches the dialog's reject, the same as a press on Exit.
     connect(m_exitButton, &QPushButton::clicked, this, &QDialog::reject);
     // The text has the focus at first, so the keys scroll it straight away.
     m_textBox->setFocus();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(px(240), px(120), px(195), px(105));
+    layout->setSpacing(px(225));
+    layout->addWidget(m_textBox, 1);
+    layout->addWidget(m_exitButton, 0, Qt::AlignHCenter);
+    // The classic size is the smallest; larger fonts make the window grow.
+    resize(sizeHint().expandedTo(twips(0, 0, 7650, 6840).size()));
 
     const QScreen* screen = parent ? parent->screen() : this->screen();
     if (screen)

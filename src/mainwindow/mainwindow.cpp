@@ -238,8 +238,9 @@ QWidget* MainWindow::buildMiscTab()
     m_countdownEdit = new QLineEdit;
     m_countdownEdit->setObjectName(QStringLiteral("CountTimer"));
     m_countdownEdit->setMaxLength(Options::CountdownTypedLength);
-    m_countdownEdit->setMinimumWidth(px(495));
-    m_countdownEdit->setMaximumWidth(m_countdownEdit->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + px(240));
+    // Room for a few digits more than the box takes when typed, so that a longer stored count shows.
+    m_countdownEdit->setMaximumWidth(m_countdownEdit->minimumSizeHint().width() +
+                                     m_countdownEdit->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
     m_countdownEdit->installEventFilter(this);
     countdownLabel->setBuddy(m_countdownEdit);
     connect(m_countdownEdit, &QLineEdit::textEdited, this, &MainWindow::changeOptions);

@@ -4,10 +4,8 @@
 #include "desktop/appicons.h"
 #include "desktop/desktopnotification.h"
 #include "desktop/trayicon.h"
-#include "execution/warningwindow.h"
 #include "support/fakelogind.h"
-#include "support/fakes.h"
-#include "support/tempenvironment.h"
+#include "support/windowharness.h"
 
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
@@ -94,23 +92,28 @@ TEST(DesktopNotification, CountsDownBesideTheWarningAndItsAbortActsAsTheButton)
     };
     for (const bool abort : {true, false}) {
         callMock(QDBusConnection::sessionBus(), service, path, "ClearCalls");
-        TempEnvironment env;
-        FakeWarningHost host;
-        host.count = "4";
-        host.abort = abort;
-        FakePower power;
-        FakeSound sound;
+        WindowHarness harness;
         const auto notification = createDesktopNotification();
-        WarningWindow warning(host, {"07:30:00 PM", "Reboot", "Daily", "0"}, power, sound, *notification);
-        warning.show();
+        Application app({harness.tray, harness.startup, harness.power, harness.sound, *notification});
+        ASSERT_TRUE(app.start());
+        Scheduler& scheduler = app.scheduler();
+        Options options = scheduler.options();
+        options.CountTimer = "4";
+        options.AbortBtn = abort;
+        scheduler.setOptions(options);
+        harness.clock.set({QDate(2026, 12, 7), QTime(19, 29, 59)});
+        scheduler.addEntry({"12/7/2026 07:30:00 PM", "Enabled", "Daily", "Reboot"});
+        const auto step = [&] { harness.clock.fireNextWake(); };
+        while (!scheduler.isCountingDown())
+            step();
         EXPECT_TRUE(sentWhen([] { return true; }));
-        warning.countDown();
+        step();
         EXPECT_TRUE(sentWhen([&] { return seen.size() >= 2; }));
         const uint id =
             seen[1].args.value(1).toUInt(); // Notify(app, replaces, icon, summary, body, actions, hints)
         EXPECT_NE(id, 0u);
         for (const auto& [call, replaces, body] :
-             {std::tuple{seen[0], 0u, "3 seconds left"}, {seen[1], id, "2 seconds left"}}) {
+             {std::tuple{seen[0], 0u, "4 seconds left"}, {seen[1], id, "3 seconds left"}}) {
             EXPECT_EQ(QVariantList({call.args[1], call.args[3], call.args[4], call.args[5]}),
                       QVariantList({replaces, "Computer is Going to Reboot", body,
                                     abort ? QStringList{"abort", "Abort"} : QStringList()}));
@@ -120,13 +123,12 @@ TEST(DesktopNotification, CountsDownBesideTheWarningAndItsAbortActsAsTheButton)
         callMock(QDBusConnection::sessionBus(), service, path, "EmitSignal",
                  {service, "ActionInvoked", "us", QVariantList{id, "abort"}});
         QCoreApplication::processEvents();
-        EXPECT_EQ(warning.isVisible(), !abort);
-        for (int i = 0; i < 5 && warning.isVisible(); ++i)
-            warning.countDown();
+        EXPECT_EQ(scheduler.isCountingDown(), !abort);
+        for (int i = 0; i < 5 && scheduler.isCountingDown(); ++i)
+            step();
         EXPECT_TRUE(sentWhen([&] { return seen.last().method == "CloseNotification"; }));
         EXPECT_EQ(seen.last().args, QVariantList{id});
-        EXPECT_EQ(power.requests.size(), abort ? 0u : 1u);
-        EXPECT_EQ(std::pair(host.mainShown, host.checking), std::pair(abort ? 1 : 0, abort))
-            << "the main window is back";
+        EXPECT_EQ(harness.power.requests.size(), abort ? 0u : 1u);
+        EXPECT_EQ(app.mainWindow() && app.mainWindow()->isVisible(), abort) << "the main window is back";
     }
 }

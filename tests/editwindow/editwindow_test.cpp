@@ -1,3 +1,4 @@
+#include "desktop/clockchange.h"
 #include "support/modaldriver.h"
 #include "support/windowharness.h"
 
@@ -26,13 +27,14 @@ protected:
     // Keys go where the user's keyboard sends them: to the focused control.
     static void press(Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); }
 
-    ScheduleList& schedule() { return form->schedule(); }
+    const ScheduleList& schedule() { return scheduler().schedule(); }
     QTreeView* table() const { return child<QTreeView>("mainListview"); }
     void fill(const std::vector<ScheduleEntry>& entries)
     {
-        schedule().clear();
+        while (schedule().count() > 0)
+            scheduler().removeEntry(0);
         for (const ScheduleEntry& e : entries)
-            schedule().append(e);
+            scheduler().addEntry(e);
     }
     std::vector<ScheduleEntry> entries()
     {
@@ -41,6 +43,23 @@ protected:
             all.push_back(schedule().entry(i));
         return all;
     }
+    // The first entry at 07:00:00 AM falls due and, counting 0, is carried out or refused.
+    void carryOut(const char* refusal)
+    {
+        Options options = scheduler().options();
+        options.CountTimer = "0";
+        scheduler().setOptions(options);
+        power.refusal = refusal;
+        clock.set({QDate(2026, 12, 7).addDays(++days), QTime(6, 59, 59)}); // each time another day
+        QMetaObject::invokeMethod(scheduler().findChild<ClockChangeWatcher*>(), "clockSet");
+        bool ended = false;
+        const auto end = QObject::connect(&scheduler(), &Scheduler::countdownEnded, [&] { ended = true; });
+        while (!ended && clock.nextWake())
+            clock.fireNextWake();
+        QObject::disconnect(end);
+        clock.set({QDate(2026, 12, 7), QTime(7, 0, 1)}); // today again for what is saved next
+    }
+    int days = 0;
     // Selects `row`, presses Edit and lets `action` drive the Edit Window.
     void edit(int row, const std::function<void(QWidget*)>& action)
     {
@@ -55,7 +74,7 @@ protected:
 
 // Today is Monday 12/7/2026. The selectors open preset from the entry (a status but "Enabled", a value
 // not offered, an unreadable record: Disabled, empty, 01:00:00 PM). Entering any selector enables Save,
-// and Enter there saves: the entry moves to the end, dated today, a "Weekly" one this week's chosen day.
+// and Enter there saves: the entry keeps its place, dated today, a "Weekly" one this week's chosen day.
 TEST_F(EditWindowTest, SaveStoresWhatTheSelectorsShowAsTheLastEntry)
 {
     // The entry opened, what the selectors show and what is chosen (as Selectors, "" leaving one as it
@@ -98,13 +117,13 @@ TEST_F(EditWindowTest, SaveStoresWhatTheSelectorsShowAsTheLastEntry)
             EXPECT_EQ(QApplication::focusWidget()->objectName(), row < 6 ? Selectors[row + 1] : "Command1");
             press(Qt::Key_Return);
         });
-        EXPECT_EQ(entries(), (std::vector{other, entry(saved)}));
+        EXPECT_EQ(entries(), (std::vector{entry(saved), other}));
     }
 }
 
 // Enter at once goes to the focused Cancel; Cancel, Esc and the close box change nothing. A due "Once" entry
 // can be carried out, or put back when refused, while the window is open: Save replaces the entry it was
-// opened for, if any.
+// opened for, or says that it is gone.
 TEST_F(EditWindowTest, SaveReplacesTheEntryItWasOpenedForWhateverHappensMeanwhile)
 {
     const ScheduleEntry once = entry("11/2/2026 07:00:00 AM|Enabled|Once"),
@@ -112,12 +131,7 @@ TEST_F(EditWindowTest, SaveReplacesTheEntryItWasOpenedForWhateverHappensMeanwhil
                         saved = entry("12/7/2026 10:00:00 AM"),
                         savedOnce = entry("12/7/2026 08:00:00 AM|Enabled|Once");
     const std::vector<Qt::Key> up{Qt::Key_Tab, Qt::Key_Down}; // the hour one up
-    const std::function<void()> nothing = [] {}, done = [&] { schedule().removeAt(0); },
-                                refused =
-                                    [&] {
-                                        power.refusal = "No.";
-                                        CompleteEvent({"07:00:00 AM", "Shutdown", "Once", "0"}, *form, power);
-                                    },
+    const std::function<void()> nothing = [] {}, done = [&] { carryOut(""); }, refused = [&] { carryOut("No."); },
                                 selectFirst = [&] { table()->setCurrentIndex(schedule().index(0, 0)); };
     const struct {
         const char* way;
@@ -135,7 +149,7 @@ TEST_F(EditWindowTest, SaveReplacesTheEntryItWasOpenedForWhateverHappensMeanwhil
         {"another row selected", 2, up, selectFirst, "Command1", {once, second, saved}},
         {"an earlier entry refused and put back", 2, up, refused, "Command1", {once, second, saved}},
         {"an earlier entry carried out", 2, up, done, "Command1", {second, saved}},
-        {"the entry itself refused and put back", 0, up, refused, "Command1", {second, third, savedOnce}},
+        {"the entry itself refused and put back", 0, up, refused, "Command1", {savedOnce, second, third}},
         {"the entry itself carried out", 0, up, done, "Command1", {second, third}},
     };
     for (const auto& row : rows) {
@@ -150,6 +164,8 @@ TEST_F(EditWindowTest, SaveReplacesTheEntryItWasOpenedForWhateverHappensMeanwhil
                 in<QPushButton>(window, row.then)->click();
         });
         EXPECT_EQ(entries(), row.after) << row.way;
+        EXPECT_EQ(env.messages.filter("no longer in the schedule").size(), QString(row.way) == "the entry itself carried out")
+            << row.way;
         env.messages.clear();
     }
 }

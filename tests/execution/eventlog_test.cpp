@@ -15,7 +15,7 @@
 class Host final : public CompletionHost {
 public:
     bool logEnabled() const override { return true; }
-    ScheduleList& schedule() override { return list; }
+    ScheduleList& entries() override { return list; }
     QString saveQuietly() override
     {
         ++saves;

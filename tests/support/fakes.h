@@ -14,13 +14,14 @@
 // A notification area that keeps what the program shows in it.
 class FakeTray final : public Tray {
 public:
-    bool isAvailable() const override { return true; }
+    bool isAvailable() const override { return available; }
     void AddTrayIcon(const QIcon& icon) override { image = icon.pixmap(16).toImage(); }
     void RemoveTrayIcon() override { image = {}; }
     void setToolTip(const QString& text) override { toolTip = text; }
     bool visible() const { return !image.isNull(); }
     QImage image; // of the icon shown; null while none is
     QString toolTip;
+    bool available = true;
 };
 
 class FakeStartup final : public StartupRegistration {

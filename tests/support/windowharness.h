@@ -10,11 +10,16 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
+
+inline void PrintTo(const ScheduleEntry& e, std::ostream* out)
+{
+    *out << qPrintable(QStringList({e.SetTime, e.Status, e.Frequency, e.Event}).join(u'|'));
+}
 
 // Where the program's tests start: the program (made, not started) on fakes, in a temporary home,
 // on a clock the test sets; the scheduler's tests use it without ever showing a window.
-class WindowHarness {
-protected:
+struct WindowHarness {
     explicit WindowHarness(const QDateTime& start = {QDate(2026, 12, 7), QTime(9, 0)}) : clock(start) {}
     std::unique_ptr<Application> newApp()
     {

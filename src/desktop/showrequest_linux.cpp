@@ -1,11 +1,8 @@
+#include "paths.h"
 #include "showrequest.h"
 
-#include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QSocketNotifier>
-#include <QStandardPaths>
 #include <cstring>
 #include <optional>
 #include <poll.h>
@@ -134,14 +131,6 @@ bool ShowRequestChannel::askToShow()
 
 QString showRequestSocketName(const QString& settingsFile)
 {
-    const QFileInfo file(settingsFile);
-    const QString canonical = file.canonicalFilePath();
-    const QByteArray hash =
-        QCryptographicHash::hash((canonical.isEmpty() ? file.absoluteFilePath() : canonical).toUtf8(),
-                                 QCryptographicHash::Sha256)
-            .toHex()
-            .left(16);
     // The runtime folder is the user's own (mode 0700), so no one else can take the name first.
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
-        .filePath(QStringLiteral("lullwick-%1.socket").arg(QString::fromLatin1(hash)));
+    return Paths::inRuntimeFolder(settingsFile, QStringLiteral(".socket"));
 }

@@ -1,4 +1,5 @@
 #include "paths.h"
+#include "programend.h"
 #include "showrequest.h"
 
 #include <QFile>
@@ -63,7 +64,7 @@ public:
     ~Listener()
     {
         ::close(m_socket);
-        QFile::remove(m_path);
+        removeSocket();
     }
     Listener(const Listener&) = delete;
     Listener& operator=(const Listener&) = delete;
@@ -72,9 +73,12 @@ public:
     QSocketNotifier& notifier() { return m_notifier; }
 
 private:
+    void removeSocket() { ::unlink(QFile::encodeName(m_path).constData()); }
+
     int m_socket;
     QString m_path;
     QSocketNotifier m_notifier;
+    ProgramEndAction m_removeAtEnd{[this] { removeSocket(); }};
 };
 
 ShowRequestChannel::ShowRequestChannel(const QString& settingsFile, QObject* parent)

@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "desktop/desktopnotification.h"
+#include "desktop/paths.h"
 #include "desktop/platformchoice.h"
 #include "desktop/startup.h"
 #include "desktop/trayicon.h"
@@ -10,6 +11,7 @@
 
 int main(int argc, char** argv)
 {
+    Paths::ignoreRelativeFolderVariables();
     choosePlatform();
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Lullwick"));

@@ -1,24 +1,25 @@
+#include "paths.h"
+#include "programend.h"
 #include "showrequest.h"
 
-#include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QSocketNotifier>
-#include <QStandardPaths>
+#include <QTimer>
+#include <cerrno>
 #include <cstring>
 #include <optional>
-#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 // A plain Unix socket watched by the event loop: the program needs no network library for it.
+// Nothing on it is waited for: the program has one thread, which no local process may hold up.
 
 namespace {
 
-constexpr int ReadWaitMilliseconds = 1000;
+constexpr int RequestWaitMilliseconds = 1000;
+constexpr int MaxOpenConnections = 16;
 
 // The address of a socket file, or nothing when the path is too long for one.
 std::optional<sockaddr_un> addressOf(const QString& name)
@@ -37,47 +38,88 @@ const sockaddr* asGeneric(const sockaddr_un& address)
     return reinterpret_cast<const sockaddr*>(&address);
 }
 
-// Reads the request of one connection; its client writes it at once, so the wait is short.
-bool readsShowRequest(int connection)
-{
-    const size_t size = std::strlen(ShowRequestText);
-    char received[sizeof ShowRequestText] = {};
-    size_t got = 0;
-    while (got < size) {
-        pollfd ready{connection, POLLIN, 0};
-        if (::poll(&ready, 1, ReadWaitMilliseconds) <= 0)
-            return false;
-        const ssize_t n = ::read(connection, received + got, size - got);
-        if (n <= 0)
-            return false;
-        got += static_cast<size_t>(n);
+// One client's connection, read as its bytes come; dropped once it has said the request or
+// anything else, or has not said the whole request within a second.
+class RequestConnection : public QObject {
+public:
+    RequestConnection(int connection, const std::function<void()>& onShowRequest, QObject* parent)
+        : QObject(parent), m_connection(connection), m_notifier(connection, QSocketNotifier::Read),
+          m_onShowRequest(onShowRequest)
+    {
+        connect(&m_notifier, &QSocketNotifier::activated, this, &RequestConnection::read);
+        QTimer::singleShot(RequestWaitMilliseconds, this, &RequestConnection::drop);
     }
-    return std::memcmp(received, ShowRequestText, size) == 0;
-}
+    ~RequestConnection() override { ::close(m_connection); }
+    RequestConnection(const RequestConnection&) = delete;
+    RequestConnection& operator=(const RequestConnection&) = delete;
+
+private:
+    void read()
+    {
+        const QByteArray request(ShowRequestText);
+        char buffer[sizeof ShowRequestText];
+        const ssize_t got =
+            ::read(m_connection, buffer, static_cast<size_t>(request.size() - m_received.size()));
+        if (got < 0 && (errno == EAGAIN || errno == EINTR))
+            return;
+        if (got > 0)
+            m_received.append(buffer, got);
+        if (got > 0 && m_received.size() < request.size() && request.startsWith(m_received))
+            return;
+        drop();
+        if (m_received == request)
+            m_onShowRequest();
+    }
+    void drop()
+    {
+        m_notifier.setEnabled(false);
+        deleteLater();
+    }
+
+    int m_connection;
+    QSocketNotifier m_notifier;
+    std::function<void()> m_onShowRequest;
+    QByteArray m_received;
+};
 
 } // namespace
 
-class ShowRequestChannel::Listener {
+// Its connections are its children.
+class ShowRequestChannel::Listener : public QObject {
 public:
-    Listener(int socket, QString path)
-        : m_socket(socket), m_path(std::move(path)), m_notifier(socket, QSocketNotifier::Read)
+    Listener(int socket, QString path, std::function<void()> onShowRequest)
+        : m_socket(socket), m_path(std::move(path)), m_notifier(socket, QSocketNotifier::Read),
+          m_onShowRequest(std::move(onShowRequest))
     {
+        connect(&m_notifier, &QSocketNotifier::activated, this, &Listener::acceptAll);
     }
-    ~Listener()
+    ~Listener() override
     {
         ::close(m_socket);
-        QFile::remove(m_path);
+        removeSocket();
     }
     Listener(const Listener&) = delete;
     Listener& operator=(const Listener&) = delete;
 
-    int socket() const { return m_socket; }
-    QSocketNotifier& notifier() { return m_notifier; }
-
 private:
+    void acceptAll()
+    {
+        int connection;
+        while ((connection = ::accept4(m_socket, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >= 0) {
+            // A flood of connections must not use up the descriptors the program saves with.
+            if (children().size() >= MaxOpenConnections)
+                ::close(connection);
+            else
+                new RequestConnection(connection, m_onShowRequest, this);
+        }
+    }
+    void removeSocket() { ::unlink(QFile::encodeName(m_path).constData()); }
+
     int m_socket;
     QString m_path;
     QSocketNotifier m_notifier;
+    std::function<void()> m_onShowRequest;
+    ProgramEndAction m_removeAtEnd{[this] { removeSocket(); }};
 };
 
 ShowRequestChannel::ShowRequestChannel(const QString& settingsFile, QObject* parent)
@@ -104,16 +146,7 @@ bool ShowRequestChannel::listen()
         ::close(socket);
         return false;
     }
-    m_listener = std::make_unique<Listener>(socket, m_name);
-    connect(&m_listener->notifier(), &QSocketNotifier::activated, this, [this] {
-        int connection;
-        while ((connection = ::accept4(m_listener->socket(), nullptr, nullptr, SOCK_CLOEXEC)) >= 0) {
-            const bool asked = readsShowRequest(connection);
-            ::close(connection);
-            if (asked)
-                emit showRequested();
-        }
-    });
+    m_listener = std::make_unique<Listener>(socket, m_name, [this] { emit showRequested(); });
     return true;
 }
 
@@ -122,7 +155,8 @@ bool ShowRequestChannel::askToShow()
     const auto address = addressOf(m_name);
     if (!address)
         return false;
-    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    // Not blocking: a running instance that does not accept cannot hold this one up either.
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (socket < 0)
         return false;
     const size_t size = std::strlen(ShowRequestText);
@@ -134,14 +168,6 @@ bool ShowRequestChannel::askToShow()
 
 QString showRequestSocketName(const QString& settingsFile)
 {
-    const QFileInfo file(settingsFile);
-    const QString canonical = file.canonicalFilePath();
-    const QByteArray hash =
-        QCryptographicHash::hash((canonical.isEmpty() ? file.absoluteFilePath() : canonical).toUtf8(),
-                                 QCryptographicHash::Sha256)
-            .toHex()
-            .left(16);
     // The runtime folder is the user's own (mode 0700), so no one else can take the name first.
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
-        .filePath(QStringLiteral("lullwick-%1.socket").arg(QString::fromLatin1(hash)));
+    return Paths::inRuntimeFolder(settingsFile, QStringLiteral(".socket"));
 }

@@ -1,23 +1,23 @@
 #include "singleinstance.h"
 
+#include "paths.h"
+
 #include <QDir>
 #include <QFileInfo>
 
-SingleInstance::SingleInstance(const QString& lockPath) : m_lock(lockPath)
-{
-    // Never treat a live instance's lock as stale because of its age; a dead one's lock is
-    // recognised by its process id.
-    m_lock.setStaleLockTime(0);
-}
+SingleInstance::SingleInstance(const QString& lockPath) : m_lockPath(lockPath) {}
 
 bool SingleInstance::tryAcquire()
 {
-    if (m_lock.isLocked())
+    if (m_lock.isHeld() || m_unguarded)
         return true;
-    QDir().mkpath(QFileInfo(m_lock.fileName()).absolutePath());
-    // A lock that cannot be written (a read-only settings folder) must not keep the user from
-    // scheduling: without it the instance runs as the only one it can know of.
-    if (m_lock.tryLock(0))
-        return true;
-    return m_lock.error() != QLockFile::LockFailedError;
+    QDir().mkpath(QFileInfo(m_lockPath).absolutePath());
+    auto result = m_lock.acquire(m_lockPath);
+    if (result == InstanceLock::Result::Unavailable) {
+        const QString inRuntime = Paths::inRuntimeFolder(m_lockPath, QStringLiteral(".lock"));
+        if (!inRuntime.isEmpty())
+            result = m_lock.acquire(inRuntime);
+    }
+    m_unguarded = result == InstanceLock::Result::Unavailable;
+    return result != InstanceLock::Result::HeldByOther;
 }

@@ -48,6 +48,7 @@ int main(int argc, char** argv)
     scheduler.setOptions(options);
     const QDateTime due = Clock::now().addSecs(1);
     scheduler.addEntry({makeRecordText(due.date(), formatTimeText(due.time().msecsSinceStartOfDay() / 1000)),
-                        QStringLiteral("Enabled"), QStringLiteral("Once"), args.value(1, QStringLiteral("PowerOff"))});
+                        QStringLiteral("Enabled"), QStringLiteral("Once"),
+                        args.value(1, QStringLiteral("PowerOff"))});
     return app.exec();
 }

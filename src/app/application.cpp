@@ -13,8 +13,7 @@
 
 Application::Application(PlatformServices services, QObject* parent)
     : QObject(parent), m_services(services), m_instance(Paths::instanceLock()),
-      m_showRequests(Paths::settingsFile()),
-      m_scheduler({services.power, services.sound, services.startup})
+      m_showRequests(Paths::settingsFile()), m_scheduler({services.power, services.sound, services.startup})
 {
     connect(&m_scheduler, &Scheduler::problem, this, &Application::tell);
     connect(&m_scheduler, &Scheduler::startedChanged, this, &Application::showTrayIcon);
@@ -152,8 +151,9 @@ void Application::exit()
     if (const QString error = m_scheduler.applyStartAtLogin(); !error.isEmpty())
         tell(error);
     const QString error = m_scheduler.save();
-    if (!error.isEmpty() && !askQuestion(m_mainWindow.get(), tr("%1\n\nExit without saving the schedule?").arg(error),
-                                         tr("&Exit Without Saving"), tr("&Stay")))
+    if (!error.isEmpty() &&
+        !askQuestion(m_mainWindow.get(), tr("%1\n\nExit without saving the schedule?").arg(error),
+                     tr("&Exit Without Saving"), tr("&Stay")))
         return;
     m_services.tray.RemoveTrayIcon();
     if (m_mainWindow)

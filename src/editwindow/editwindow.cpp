@@ -3,13 +3,13 @@
 #include "desktop/clock.h"
 #include "desktop/messagebox.h"
 #include "desktop/twips.h"
-#include "scheduler/scheduler.h"
 #include "schedule/timetext.h"
+#include "scheduler/scheduler.h"
 #include "scheduleselectors.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QEvent>
-#include <QBoxLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>

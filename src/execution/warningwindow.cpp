@@ -65,7 +65,8 @@ WarningWindow::WarningWindow(Scheduler& scheduler, QWidget* parent)
     connect(&scheduler, &Scheduler::countdownStepped, this, &WarningWindow::showCountdown);
     showCountdown();
     // Wide enough for the longest caption, so that the button keeps its size as it counts.
-    m_abortButton->setMinimumWidth(std::max(m_abortButton->minimumWidth(), m_abortButton->sizeHint().width()));
+    m_abortButton->setMinimumWidth(
+        std::max(m_abortButton->minimumWidth(), m_abortButton->sizeHint().width()));
     SetAlwaysOnTop(this, true);
     adjustSize();
     if (const QScreen* screen = this->screen())

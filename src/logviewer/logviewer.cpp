@@ -10,9 +10,9 @@
 #include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <QScreen>
 #include <QStringDecoder>
+#include <QVBoxLayout>
 #include <algorithm>
 
 namespace {

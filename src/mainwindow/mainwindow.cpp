@@ -82,10 +82,9 @@ QFrame* separator()
 constexpr QSize DesignedSize = twips(0, 0, 8910, 7050).size();
 
 const char* const AboutText = QT_TRANSLATE_NOOP(
-    "MainWindow",
-    "Shut down, power off, reboot or log off computer at scheduled time."
-    "Warning sound and countdown during any scheduled Event. Log file to keep track of all the "
-    "events.\n\nWritten by the Lullwick developers. Your feedback is always welcome");
+    "MainWindow", "Shut down, power off, reboot or log off computer at scheduled time."
+                  "Warning sound and countdown during any scheduled Event. Log file to keep track of all the "
+                  "events.\n\nWritten by the Lullwick developers. Your feedback is always welcome");
 
 } // namespace
 
@@ -239,8 +238,9 @@ QWidget* MainWindow::buildMiscTab()
     m_countdownEdit->setObjectName(QStringLiteral("CountTimer"));
     m_countdownEdit->setMaxLength(Options::CountdownTypedLength);
     // Room for a few digits more than the box takes when typed, so that a longer stored count shows.
-    m_countdownEdit->setMaximumWidth(m_countdownEdit->minimumSizeHint().width() +
-                                     m_countdownEdit->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
+    m_countdownEdit->setMaximumWidth(
+        m_countdownEdit->minimumSizeHint().width() +
+        m_countdownEdit->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
     m_countdownEdit->installEventFilter(this);
     countdownLabel->setBuddy(m_countdownEdit);
     connect(m_countdownEdit, &QLineEdit::textEdited, this, &MainWindow::changeOptions);
@@ -436,7 +436,8 @@ int MainWindow::selectedPosition() const
 void MainWindow::selectRow(int position)
 {
     m_table->selectionModel()->setCurrentIndex(m_table->model()->index(position, 0),
-                                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+                                               QItemSelectionModel::ClearAndSelect |
+                                                   QItemSelectionModel::Rows);
 }
 
 void MainWindow::keepARowSelected(int near)

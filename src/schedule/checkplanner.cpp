@@ -86,7 +86,8 @@ std::optional<qint64> CheckPlanner::msecsToNextTick(const QDateTime& now) const
     // The local times of day follow on from this one until the offset from UTC changes (two
     // nights a year): then the check wakes at the change and plans again from there.
     const qint64 nowMs = now.toMSecsSinceEpoch();
-    qint64 wakeMs = nowMs - now.time().msec() + qint64((*next - second + SecondsPerDay) % SecondsPerDay) * 1000;
+    qint64 wakeMs =
+        nowMs - now.time().msec() + qint64((*next - second + SecondsPerDay) % SecondsPerDay) * 1000;
     const QTimeZone zone = QTimeZone::systemTimeZone();
     if (zone.hasTransitions()) {
         const QDateTime change = zone.nextTransition(now).atUtc;

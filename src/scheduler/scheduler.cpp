@@ -73,7 +73,9 @@ void Scheduler::tellEntriesThatNeverRun()
         if (why.isEmpty() || ++count > MaxNamedEntries)
             continue;
         const ScheduleEntry entry = m_schedule.entry(p);
-        lines << tr("Entry %1 (%2, %3, %4): %5").arg(p + 1).arg(entry.SetTime, entry.Frequency, entry.Event, why);
+        lines << tr("Entry %1 (%2, %3, %4): %5")
+                     .arg(p + 1)
+                     .arg(entry.SetTime, entry.Frequency, entry.Event, why);
     }
     if (count > MaxNamedEntries)
         lines << tr("and %n more.", nullptr, count - MaxNamedEntries);
@@ -236,7 +238,8 @@ void Scheduler::endCountdown(Outcome outcome, const QString& refusal)
 void Scheduler::noteNotCarriedOut(const QString& what, const QString& reason)
 {
     if (logEnabled())
-        appendToEventLog(Paths::logFile(), eventNoteLogLine(m_dueEvent.EventKind, what, Clock::now(), reason));
+        appendToEventLog(Paths::logFile(),
+                         eventNoteLogLine(m_dueEvent.EventKind, what, Clock::now(), reason));
     const int position = m_schedule.positionOf(m_countdownEntry);
     if (position < 0)
         return;

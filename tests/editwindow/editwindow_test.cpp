@@ -131,7 +131,8 @@ TEST_F(EditWindowTest, SaveReplacesTheEntryItWasOpenedForWhateverHappensMeanwhil
                         saved = entry("12/7/2026 10:00:00 AM"),
                         savedOnce = entry("12/7/2026 08:00:00 AM|Enabled|Once");
     const std::vector<Qt::Key> up{Qt::Key_Tab, Qt::Key_Down}; // the hour one up
-    const std::function<void()> nothing = [] {}, done = [&] { carryOut(""); }, refused = [&] { carryOut("No."); },
+    const std::function<void()> nothing = [] {}, done = [&] { carryOut(""); },
+                                refused = [&] { carryOut("No."); },
                                 selectFirst = [&] { table()->setCurrentIndex(schedule().index(0, 0)); };
     const struct {
         const char* way;
@@ -164,7 +165,8 @@ TEST_F(EditWindowTest, SaveReplacesTheEntryItWasOpenedForWhateverHappensMeanwhil
                 in<QPushButton>(window, row.then)->click();
         });
         EXPECT_EQ(entries(), row.after) << row.way;
-        EXPECT_EQ(env.messages.filter("no longer in the schedule").size(), QString(row.way) == "the entry itself carried out")
+        EXPECT_EQ(env.messages.filter("no longer in the schedule").size(),
+                  QString(row.way) == "the entry itself carried out")
             << row.way;
         env.messages.clear();
     }

@@ -39,7 +39,8 @@ TEST_F(WarningWindowTest, ShowsTheSchedulersCountdownAndOnlyAbortClosesIt)
         Options options = scheduler().options();
         options.AbortBtn = abortOn;
         scheduler().setOptions(options);
-        scheduler().addEntry({makeRecordText(QDate(2026, 12, 7), "07:30:00 PM"), "Enabled", "Once", "Reboot"});
+        scheduler().addEntry(
+            {makeRecordText(QDate(2026, 12, 7), "07:30:00 PM"), "Enabled", "Once", "Reboot"});
         std::vector<int> shown;
         const auto record = [&] { shown.push_back(scheduler().secondsLeft()); };
         const auto began = QObject::connect(&scheduler(), &Scheduler::countdownStarted, record);
@@ -56,18 +57,20 @@ TEST_F(WarningWindowTest, ShowsTheSchedulersCountdownAndOnlyAbortClosesIt)
             EXPECT_EQ(button->text(), QString("&Abort (%1)").arg(left));
             EXPECT_EQ(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description),
                       "Computer is Going to Reboot: " + WarningWindow::timeLeftText(left));
-            EXPECT_EQ(notification.shown,
-                      "Computer is Going to Reboot|" + WarningWindow::timeLeftText(left) + (abortOn ? "|Abort" : ""));
+            EXPECT_EQ(notification.shown, "Computer is Going to Reboot|" + WarningWindow::timeLeftText(left) +
+                                              (abortOn ? "|Abort" : ""));
             EXPECT_EQ(label->palette().color(QPalette::WindowText),
                       scheduler().isEmphasised() ? QColor(128, 0, 0) : QColor(Qt::black));
             EXPECT_EQ(button->isEnabled(), bool(abortOn));
             EXPECT_FALSE(w->close());
             // Text at least half the grey scale darker than its background, and whole.
-            EXPECT_GE(grey(label->palette().window().color()) - grey(label->palette().windowText().color()), 128);
+            EXPECT_GE(grey(label->palette().window().color()) - grey(label->palette().windowText().color()),
+                      128);
             EXPECT_GE(grey(button->palette().color(QPalette::Disabled, QPalette::Button)) -
                           grey(button->palette().color(QPalette::Disabled, QPalette::ButtonText)),
                       128);
-            EXPECT_TRUE(label->width() >= label->sizeHint().width() && button->width() >= button->sizeHint().width());
+            EXPECT_TRUE(label->width() >= label->sizeHint().width() &&
+                        button->width() >= button->sizeHint().width());
             if (shown.size() == 3 && abort)
                 abort();
         }

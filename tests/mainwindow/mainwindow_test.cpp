@@ -99,31 +99,41 @@ TEST_F(MainWindowTest, ControlsShowAndChangeTheSchedulersState)
         const Options before = scheduler().options();
         box->click();
         const Options after = scheduler().options();
-        return QString("%1%2%3%4%5").arg(before.EventSound != after.EventSound).arg(before.AbortBtn != after.AbortBtn)
-            .arg(before.Startup != after.Startup).arg(before.LogFile != after.LogFile).arg(before.StartMin != after.StartMin);
+        return QString("%1%2%3%4%5")
+            .arg(before.EventSound != after.EventSound)
+            .arg(before.AbortBtn != after.AbortBtn)
+            .arg(before.Startup != after.Startup)
+            .arg(before.LogFile != after.LogFile)
+            .arg(before.StartMin != after.StartMin);
     };
     EXPECT_EQ(QStringList({option("EventSound"), option("AbortBtn"), option("Check1"), option("LogFile"),
                            option("StartMin")}),
               QStringList({"10000", "01000", "00100", "00010", "00001"}));
     EXPECT_EQ(startup.calls, QStringList{"clear"}) << "a click on start at login acts at once";
     // typed, then shown; after leaving the box, shown and the scheduler's
-    for (const auto& [typed, shown, left] : {std::tuple{"12345", "123", "123"}, {"abc", "abc", "10"},
-                                             {"-1", "-1", "10"}, {"2.5", "2.5", "2.5"}, {"", "", "10"}}) {
+    for (const auto& [typed, shown, left] : {std::tuple{"12345", "123", "123"},
+                                             {"abc", "abc", "10"},
+                                             {"-1", "-1", "10"},
+                                             {"2.5", "2.5", "2.5"},
+                                             {"", "", "10"}}) {
         count->setFocus();
         count->selectAll();
         QTest::keyClicks(count, typed);
         if (*typed == '\0')
             QTest::keyClick(count, Qt::Key_Delete);
-        EXPECT_EQ(std::pair(count->text(), scheduler().options().CountTimer), std::pair(QString(shown), QString(shown)));
+        EXPECT_EQ(std::pair(count->text(), scheduler().options().CountTimer),
+                  std::pair(QString(shown), QString(shown)));
         child<QCheckBox>("LogFile")->setFocus();
-        EXPECT_EQ(std::pair(count->text(), scheduler().options().CountTimer), std::pair(QString(left), QString(left)));
+        EXPECT_EQ(std::pair(count->text(), scheduler().options().CountTimer),
+                  std::pair(QString(left), QString(left)));
     }
     const QImage started = tray.image;
     click("disablebtn");
     EXPECT_TRUE(!scheduler().isStarted() && child<QPushButton>("Startbtn")->hasFocus() &&
                 !child<QPushButton>("disablebtn")->isEnabled() && tray.image != started);
     click("Startbtn");
-    EXPECT_TRUE(scheduler().isStarted() && child<QPushButton>("disablebtn")->hasFocus() && tray.image == started);
+    EXPECT_TRUE(scheduler().isStarted() && child<QPushButton>("disablebtn")->hasFocus() &&
+                tray.image == started);
 
     const QString folder = QFileInfo(Paths::settingsFile()).path();
     ASSERT_TRUE(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
@@ -191,7 +201,8 @@ TEST_F(MainWindowTest, SecondStartIsRefusedAndTheSessionsRequestsSave)
     for (const auto& [request, ends, leftover] : rows) {
         app.reset();
         QFile::remove(Paths::settingsFile());
-        ASSERT_TRUE(!leftover || QFile(showRequestSocketName(Paths::settingsFile())).open(QIODevice::WriteOnly));
+        ASSERT_TRUE(!leftover ||
+                    QFile(showRequestSocketName(Paths::settingsFile())).open(QIODevice::WriteOnly));
         clock.set(at(19, 29, 59));
         restart();
         add("08:00:00 PM");
@@ -236,7 +247,8 @@ TEST_F(MainWindowTest, EveryControlIsNamedReachableAndFitsAtAnyFontAndStyle)
             ASSERT_TRUE(app->warningWindow());
             EditWindow edit(scheduler(), 0);
             LogViewer viewer(Paths::logFile());
-            for (QWidget* window : std::initializer_list<QWidget*>{form(), &edit, &viewer, app->warningWindow()}) {
+            for (QWidget* window :
+                 std::initializer_list<QWidget*>{form(), &edit, &viewer, app->warningWindow()}) {
                 SCOPED_TRACE(window->metaObject()->className());
                 window->show();
 
@@ -262,9 +274,10 @@ TEST_F(MainWindowTest, EveryControlIsNamedReachableAndFitsAtAnyFontAndStyle)
                         if (button || qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w) ||
                             (label && !label->wordWrap())) {
                             shown << w;
-                            const int needs = qobject_cast<QPushButton*>(w)
-                                                  ? w->fontMetrics().horizontalAdvance(button->text().remove('&')) + 8
-                                                  : w->minimumSizeHint().width();
+                            const int needs =
+                                qobject_cast<QPushButton*>(w)
+                                    ? w->fontMetrics().horizontalAdvance(button->text().remove('&')) + 8
+                                    : w->minimumSizeHint().width();
                             EXPECT_LE(needs, w->width()) << "cut off";
                             EXPECT_LE(w->minimumSizeHint().height(), w->height()) << "cut off";
                         }
@@ -277,21 +290,27 @@ TEST_F(MainWindowTest, EveryControlIsNamedReachableAndFitsAtAnyFontAndStyle)
                         for (const auto& [other, relation] :
                              QAccessible::queryAccessibleInterface(w)->relations(QAccessible::Label))
                             if (const auto* by = qobject_cast<QLabel*>(other->object()))
-                                name = other->text(QAccessible::Name) == QString(by->text()).remove('&') ? by->text() : "";
+                                name = other->text(QAccessible::Name) == QString(by->text()).remove('&')
+                                           ? by->text()
+                                           : "";
                         EXPECT_FALSE(name.isEmpty()) << "no name for screen readers";
                     }
-                    const auto area = [window](QWidget* w) { return QRect(w->mapTo(window, QPoint()), w->size()); };
+                    const auto area = [window](QWidget* w) {
+                        return QRect(w->mapTo(window, QPoint()), w->size());
+                    };
                     for (QWidget* a : shown)
                         for (QWidget* b : shown) {
                             const bool apart = a >= b || a->isAncestorOf(b) || b->isAncestorOf(a) ||
                                                !area(a).intersects(area(b));
-                            EXPECT_TRUE(apart) << a->objectName().toStdString() << " / " << b->objectName().toStdString();
+                            EXPECT_TRUE(apart)
+                                << a->objectName().toStdString() << " / " << b->objectName().toStdString();
                         }
                 }
                 QMap<QChar, QString> taken;
                 for (const QString& caption : captions) {
                     const qsizetype at = caption.indexOf('&');
-                    const QChar letter = at >= 0 && caption.count('&') == 1 ? caption[at + 1].toLower() : QChar();
+                    const QChar letter =
+                        at >= 0 && caption.count('&') == 1 ? caption[at + 1].toLower() : QChar();
                     EXPECT_TRUE(letter.isLetter() && !taken.contains(letter))
                         << caption.toStdString() << " / " << taken.value(letter).toStdString();
                     taken.insert(letter, caption);

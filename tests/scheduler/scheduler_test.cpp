@@ -37,7 +37,8 @@ protected:
     // Adds enabled entries made on Monday: "07:30:00 PM [frequency [event]]", by default daily shutdowns.
     void add(const QStringList& entries)
     {
-        for (const QStringList f : entries | std::views::transform([](const QString& e) { return e.split(' '); }))
+        for (const QStringList f :
+             entries | std::views::transform([](const QString& e) { return e.split(' '); }))
             EXPECT_EQ(scheduler().addEntry({makeRecordText(Monday, f[0] + ' ' + f[1]), "Enabled",
                                             f.value(2, "Daily"), f.value(3, "Shutdown")}),
                       "");
@@ -138,7 +139,9 @@ TEST_F(SchedulerTest, CompletionSavesTheWholeScheduleAndWhatDidNotHappenIsLogged
 {
     const auto complete = [] {};
     const auto abort = [this] { scheduler().abortCountdown(); };
-    const auto sleep = [this] { QMetaObject::invokeMethod(scheduler().findChild<ClockChangeWatcher*>(), "resumed"); };
+    const auto sleep = [this] {
+        QMetaObject::invokeMethod(scheduler().findChild<ClockChangeWatcher*>(), "resumed");
+    };
     // the frequency, the system's refusal, what happens during the countdown, the log option; the
     // power requests, the entries left and the status of the PowerOff entry, the lines logged
     // clang-format off
@@ -167,7 +170,8 @@ TEST_F(SchedulerTest, CompletionSavesTheWholeScheduleAndWhatDidNotHappenIsLogged
         run(at(19, 30, 30), during);
         EXPECT_EQ(power.requests, std::vector<int>(requests, 12));
         EXPECT_EQ(scheduler().schedule().count(), entriesLeft);
-        EXPECT_EQ(entriesLeft == 4 ? scheduler().schedule().cell(1, ScheduleList::StatusColumn) : "", statusAfter);
+        EXPECT_EQ(entriesLeft == 4 ? scheduler().schedule().cell(1, ScheduleList::StatusColumn) : "",
+                  statusAfter);
         const QList<QByteArray> lines = logLines(), wanted = QByteArray(logged).split('|');
         ASSERT_EQ(lines.size(), *logged ? wanted.size() + 1 : 1);
         for (qsizetype i = 0; *logged && i < wanted.size(); ++i)
@@ -321,7 +325,9 @@ TEST_F(SchedulerTest, AStoreThatCannotBeReadOrWrittenIsToldOnceAndNeverWrittenOv
     for (const bool atStart : {true, false}) {
         app.reset();
         ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
-        const auto lock = [&] { ASSERT_TRUE(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner)); };
+        const auto lock = [&] {
+            ASSERT_TRUE(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        };
         if (atStart)
             lock();
         env.messages.clear();

@@ -10,6 +10,17 @@
 #include "desktop/tray.h"
 #include "execution/warningwindow.h"
 #include "mainwindow/mainwindow.h"
+#include "schedule/timetext.h"
+
+#include <QMenu>
+
+namespace {
+
+const QString AbortAction = QStringLiteral("abort");
+const QString PostponeAction = QStringLiteral("postpone");
+const QString SkipAction = QStringLiteral("skip");
+
+} // namespace
 
 Application::Application(PlatformServices services, QObject* parent)
     : QObject(parent), m_services(services), m_instance(Paths::instanceLock()),
@@ -17,9 +28,7 @@ Application::Application(PlatformServices services, QObject* parent)
 {
     connect(&m_scheduler, &Scheduler::problem, this, &Application::tell);
     connect(&m_scheduler, &Scheduler::startedChanged, this, &Application::showTrayIcon);
-    connect(&m_scheduler, &Scheduler::statusChanged, this, [this](const QString& status) {
-        m_services.tray.setToolTip(QString::fromLatin1(AppTitle) + QLatin1Char('\n') + status);
-    });
+    connect(&m_scheduler, &Scheduler::statusChanged, this, &Application::showTrayMenuState);
     connect(&m_scheduler, &Scheduler::countdownStarted, this, &Application::onCountdownStarted);
     connect(&m_scheduler, &Scheduler::countdownStepped, this, &Application::onCountdownStepped);
     connect(&m_scheduler, &Scheduler::countdownEnded, this, &Application::onCountdownEnded);
@@ -27,8 +36,10 @@ Application::Application(PlatformServices services, QObject* parent)
         if (!m_mainWindow || !m_mainWindow->isVisible() || m_mainWindow->isMinimized())
             showMainWindow();
     });
-    connect(&m_services.notification, &DesktopNotification::abortInvoked, &m_scheduler,
-            &Scheduler::abortCountdown);
+    connect(&m_scheduler, &Scheduler::noticeDue, this, &Application::showNotice);
+    connect(&m_services.notification, &DesktopNotification::actionInvoked, this,
+            &Application::onNotificationAction);
+    buildTrayMenu();
 }
 
 Application::~Application()
@@ -53,7 +64,6 @@ bool Application::start()
     m_sessionEnd = std::make_unique<SessionEndWatcher>();
     connect(m_sessionEnd.get(), &SessionEndWatcher::saveRequested, &m_scheduler, &Scheduler::save);
     connect(m_sessionEnd.get(), &SessionEndWatcher::sessionEnding, this, &Application::onSessionEnding);
-    m_services.tray.setToolTip(QString::fromLatin1(AppTitle) + QLatin1Char('\n') + m_scheduler.status());
     m_scheduler.load();
     showTrayIcon();
     if (!Options::isOn(m_scheduler.options().StartMin))
@@ -90,8 +100,39 @@ void Application::hideMainWindow()
     m_mainWindow->showMinimized();
 }
 
+void Application::buildTrayMenu()
+{
+    m_trayMenu = std::make_unique<QMenu>();
+    connect(m_trayMenu->addAction(tr("&Show Lullwick")), &QAction::triggered, this,
+            &Application::showMainWindow);
+    m_trayMenu->addAction(QString())->setEnabled(false); // the next run
+    m_trayMenu->addSeparator();
+    connect(m_trayMenu->addAction(tr("&Postpone Next by %1 Minutes").arg(Scheduler::DefaultPostponeMinutes)),
+            &QAction::triggered, this, [this] { onNotificationAction(PostponeAction); });
+    connect(m_trayMenu->addAction(tr("S&kip Next")), &QAction::triggered, this,
+            [this] { onNotificationAction(SkipAction); });
+    connect(m_trayMenu->addAction(QString()), &QAction::triggered, this,
+            [this] { m_scheduler.isStarted() ? m_scheduler.stop() : m_scheduler.start(); });
+    m_trayMenu->addSeparator();
+    connect(m_trayMenu->addAction(tr("E&xit")), &QAction::triggered, this, &Application::exit);
+    m_services.tray.setMenu(m_trayMenu.get());
+    showTrayMenuState();
+}
+
+void Application::showTrayMenuState()
+{
+    m_services.tray.setToolTip(QString::fromLatin1(AppTitle) + QLatin1Char('\n') + m_scheduler.status());
+    const QList<QAction*> items = m_trayMenu->actions();
+    const bool next = m_scheduler.next().isValid();
+    items[1]->setText(m_scheduler.status());
+    items[3]->setEnabled(next);
+    items[4]->setEnabled(next);
+    items[5]->setText(m_scheduler.isStarted() ? tr("&Disable") : tr("Sta&rt"));
+}
+
 void Application::showTrayIcon()
 {
+    showTrayMenuState();
     // The picture shows whether the scheduler is started; there is none during a countdown.
     m_services.tray.RemoveTrayIcon();
     if (!m_scheduler.isCountingDown())
@@ -111,12 +152,17 @@ void Application::onCountdownStarted()
 
 void Application::onCountdownStepped()
 {
-    const QString summary = tr("Computer is Going to ") + m_scheduler.countdownEvent().EventKind;
-    if (m_scheduler.secondsLeft() > 0)
-        m_services.notification.show(summary, WarningWindow::timeLeftText(m_scheduler.secondsLeft()),
-                                     m_scheduler.canAbort());
-    else
+    if (m_scheduler.secondsLeft() == 0) {
         m_services.notification.close();
+        return;
+    }
+    Notice notice{tr("Computer is Going to ") + m_scheduler.countdownEvent().EventKind,
+                  WarningWindow::timeLeftText(m_scheduler.secondsLeft()),
+                  true,
+                  {}};
+    if (m_scheduler.canAbort())
+        notice.actions = {{AbortAction, tr("Abort")}, {PostponeAction, tr("Postpone")}};
+    m_services.notification.show(notice);
 }
 
 void Application::onCountdownEnded(Scheduler::Outcome outcome)
@@ -124,14 +170,43 @@ void Application::onCountdownEnded(Scheduler::Outcome outcome)
     m_services.notification.close();
     if (m_warning)
         m_warning->close();
-    if (outcome == Scheduler::Outcome::Completed)
-        return; // reached only where the program's end is caught (tests)
     if (m_sessionEnded) {
         end();
         return;
     }
     showTrayIcon();
-    showMainWindow();
+    // After an abort or a refusal the user is shown the schedule; after a postponement or a
+    // skip the user chose what comes next, and after an event the program goes on (a
+    // shutdown, a power-off, a reboot or a log-off has ended it by now).
+    if (outcome == Scheduler::Outcome::Aborted || outcome == Scheduler::Outcome::Refused)
+        showMainWindow();
+}
+
+void Application::showNotice()
+{
+    const NextRun run = m_scheduler.next();
+    m_services.notification.close();
+    m_services.notification.show(
+        {tr("%1 at %2").arg(run.event, formatTimeText(run.when.time().msecsSinceStartOfDay() / 1000)),
+         m_scheduler.status(),
+         false,
+         {{PostponeAction, tr("Postpone %1 min").arg(Scheduler::DefaultPostponeMinutes)},
+          {SkipAction, tr("Skip this time")}}});
+}
+
+void Application::onNotificationAction(const QString& key)
+{
+    QString error;
+    if (key == AbortAction)
+        m_scheduler.abortCountdown();
+    else if (key == PostponeAction)
+        error = m_scheduler.postpone();
+    else if (key == SkipAction)
+        error = m_scheduler.skipNext();
+    if (!error.isEmpty())
+        tell(error);
+    else if (!m_scheduler.isCountingDown())
+        m_services.notification.close();
 }
 
 void Application::onSessionEnding()

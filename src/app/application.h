@@ -10,6 +10,7 @@
 
 class DesktopNotification;
 class MainWindow;
+class QMenu;
 class PowerActions;
 class SessionEndWatcher;
 class StartupRegistration;
@@ -62,6 +63,11 @@ private:
     void onCountdownStarted();
     void onCountdownStepped();
     void onCountdownEnded(Scheduler::Outcome outcome);
+    // The notice some minutes before the next run, with the actions that answer it.
+    void showNotice();
+    void onNotificationAction(const QString& key);
+    void buildTrayMenu();
+    void showTrayMenuState();
     void onSessionEnding();
     // Saves and ends the program, leaving no tray icon behind.
     void end();
@@ -72,6 +78,7 @@ private:
     ShowRequestChannel m_showRequests;
     Scheduler m_scheduler;
     std::unique_ptr<MainWindow> m_mainWindow;
+    std::unique_ptr<QMenu> m_trayMenu;
     QPointer<WarningWindow> m_warning;
     std::unique_ptr<SessionEndWatcher> m_sessionEnd; // only once this instance runs
     bool m_sessionEnded = false;                     // the session ended while a countdown ran

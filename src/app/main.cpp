@@ -23,7 +23,7 @@ int main(int argc, char** argv)
     const auto startup = createStartupRegistration();
     const auto power = createPowerActions();
     const auto sound = createWarningSound();
-    const auto notification = createDesktopNotification();
+    const auto notification = createDesktopNotification(tray);
     Application lullwick({tray, *startup, *power, *sound, *notification});
     if (!lullwick.start())
         return 0;

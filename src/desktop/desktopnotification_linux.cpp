@@ -6,13 +6,13 @@
 #include <QDBusPendingReply>
 #include <QDBusVariant>
 #include <QVariantMap>
+#include <algorithm>
 
 namespace {
 
 const QString Service = QStringLiteral("org.freedesktop.Notifications");
 const QString Path = QStringLiteral("/org/freedesktop/Notifications");
 const QString Interface = QStringLiteral("org.freedesktop.Notifications");
-const QString AbortKey = QStringLiteral("abort");
 // A service that does not answer within this is taken as none.
 constexpr int CallTimeoutMs = 5000;
 
@@ -31,13 +31,13 @@ public:
                       SLOT(notificationClosed(uint, uint)));
     }
 
-    void show(const QString& summary, const QString& body, bool abortAction) override
+    void show(const Notice& notice) override
     {
-        if (m_dismissed)
+        // One the user dismissed does not come back until another kind of notice is shown.
+        if (m_dismissed && notice.critical == m_notice.critical)
             return;
-        m_summary = summary;
-        m_body = body;
-        m_abortAction = abortAction;
+        m_dismissed = false;
+        m_notice = notice;
         if (m_waitingForId)
             m_showQueued = true;
         else
@@ -57,11 +57,13 @@ public:
 private slots:
     void actionInvoked(uint id, const QString& key)
     {
-        if (id != 0 && id == m_id && key == AbortKey)
-            emit abortInvoked();
+        const bool offered = std::any_of(m_notice.actions.begin(), m_notice.actions.end(),
+                                         [&](const Notice::Action& action) { return action.key == key; });
+        if (id != 0 && id == m_id && offered)
+            emit DesktopNotification::actionInvoked(key);
     }
 
-    // The user dismissed it: it does not come back until the next countdown.
+    // The user dismissed it: it does not come back while the same kind of notice goes on.
     void notificationClosed(uint id, uint)
     {
         if (id == 0 || id != m_id)
@@ -76,12 +78,14 @@ private:
         QDBusMessage call =
             QDBusMessage::createMethodCall(Service, Path, Interface, QStringLiteral("Notify"));
         QStringList actions;
-        if (m_abortAction)
-            actions << AbortKey << tr("Abort");
-        const QVariantMap hints{{QStringLiteral("urgency"), QVariant::fromValue(uchar(2))},
-                                {QStringLiteral("desktop-entry"), QStringLiteral("lullwick")}};
-        call << QStringLiteral("Lullwick") << m_id << QStringLiteral("lullwick") << m_summary << m_body
-             << actions << hints << 0; // critical: stays until closed
+        for (const Notice::Action& action : m_notice.actions)
+            actions << action.key << action.caption;
+        const QVariantMap hints{
+            {QStringLiteral("urgency"), QVariant::fromValue(uchar(m_notice.critical ? 2 : 1))},
+            {QStringLiteral("desktop-entry"), QStringLiteral("lullwick")}};
+        // A critical one stays until it is closed; the service decides how long others show.
+        call << QStringLiteral("Lullwick") << m_id << QStringLiteral("lullwick") << m_notice.summary
+             << m_notice.body << actions << hints << (m_notice.critical ? 0 : -1);
         m_waitingForId = true;
         const QDBusPendingCall pending = m_bus.asyncCall(call, CallTimeoutMs);
         auto* watcher = new QDBusPendingCallWatcher(pending, this);
@@ -122,14 +126,12 @@ private:
     bool m_showQueued = false;
     bool m_closeQueued = false;
     bool m_dismissed = false;
-    QString m_summary;
-    QString m_body;
-    bool m_abortAction = false;
+    Notice m_notice;
 };
 
 } // namespace
 
-std::unique_ptr<DesktopNotification> createDesktopNotification()
+std::unique_ptr<DesktopNotification> createDesktopNotification(Tray&)
 {
     return std::make_unique<FreedesktopNotification>();
 }

@@ -1,16 +1,27 @@
 #include "desktopnotification.h"
+#include "tray.h"
 
 namespace {
 
-class NoDesktopNotification final : public DesktopNotification {
+// Windows has no notification service the program can offer actions in: a notice that is not
+// critical shows as a balloon of the tray icon; a countdown shows in its warning window alone.
+class TrayBalloon final : public DesktopNotification {
 public:
-    void show(const QString&, const QString&, bool) override {}
+    explicit TrayBalloon(Tray& tray) : m_tray(tray) {}
+    void show(const Notice& notice) override
+    {
+        if (!notice.critical)
+            m_tray.showMessage(notice.summary, notice.body);
+    }
     void close() override {}
+
+private:
+    Tray& m_tray;
 };
 
 } // namespace
 
-std::unique_ptr<DesktopNotification> createDesktopNotification()
+std::unique_ptr<DesktopNotification> createDesktopNotification(Tray& tray)
 {
-    return std::make_unique<NoDesktopNotification>();
+    return std::make_unique<TrayBalloon>(tray);
 }

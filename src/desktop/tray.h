@@ -3,8 +3,10 @@
 #include <QIcon>
 #include <QObject>
 
-// The program's icon in the notification area, with a tooltip and no menu. There is no
-// update of the picture: a new one is shown by removing the icon and adding it again.
+class QMenu;
+
+// The program's icon in the notification area, with a tooltip and a menu. There is no update
+// of the picture: a new one is shown by removing the icon and adding it again.
 class Tray : public QObject {
     Q_OBJECT
 
@@ -18,8 +20,12 @@ public:
     virtual void RemoveTrayIcon() = 0;
     // Kept while the icon is removed and added again.
     virtual void setToolTip(const QString& text) = 0;
+    // The menu a right click opens; the caller keeps ownership.
+    virtual void setMenu(QMenu* menu) = 0;
+    // A message beside the icon, where the desktop shows one.
+    virtual void showMessage(const QString& title, const QString& text) = 0;
 
 signals:
-    // A left click, or a right-button press or release, on the icon.
+    // A left click on the icon.
     void showWindowRequested();
 };

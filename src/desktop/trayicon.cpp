@@ -30,9 +30,19 @@ void TrayIcon::setToolTip(const QString& text)
     m_icon.setToolTip(text);
 }
 
+void TrayIcon::setMenu(QMenu* menu)
+{
+    m_icon.setContextMenu(menu);
+}
+
+void TrayIcon::showMessage(const QString& title, const QString& text)
+{
+    m_icon.showMessage(title, text, QSystemTrayIcon::Information);
+}
+
 void TrayIcon::onActivated(QSystemTrayIcon::ActivationReason reason)
 {
-    // Trigger is a left click; Context is what a right-button press or release gives.
-    if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::Context)
+    // Trigger is a left click; a right click opens the menu.
+    if (reason == QSystemTrayIcon::Trigger)
         emit showWindowRequested();
 }

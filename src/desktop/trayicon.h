@@ -16,6 +16,8 @@ public:
     void AddTrayIcon(const QIcon& icon) override;
     void RemoveTrayIcon() override;
     void setToolTip(const QString& text) override;
+    void setMenu(QMenu* menu) override;
+    void showMessage(const QString& title, const QString& text) override;
 
     // What an activation of the icon does; public so that tests can send each reason.
     void onActivated(QSystemTrayIcon::ActivationReason reason);

@@ -21,6 +21,13 @@ public:
     // Returns an empty string when the system accepted the request, otherwise the system's
     // reason for refusing it.
     virtual QString RequestExitWindows(int flags) = 0;
+    // Whether the system can carry out the event at all ("Suspend", "Hibernate", ...); an
+    // event it cannot is not offered for new entries.
+    virtual bool canCarryOut(const QString& event) const
+    {
+        Q_UNUSED(event);
+        return true;
+    }
 };
 
 // The platform's power actions: systemd-logind on Linux, ExitWindowsEx on Windows.

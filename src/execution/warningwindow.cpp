@@ -5,11 +5,13 @@
 #include "scheduler/scheduler.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QVBoxLayout>
+#include <QTimer>
 #include <algorithm>
 
 namespace {
@@ -53,6 +55,11 @@ WarningWindow::WarningWindow(Scheduler& scheduler, QWidget* parent)
     m_abortButton->setMinimumSize(px(1215), px(375));
     m_abortButton->setDefault(true);
     connect(m_abortButton, &QPushButton::clicked, &scheduler, &Scheduler::abortCountdown);
+    m_postponeButton = new QPushButton(tr("&Postpone %1 min").arg(Scheduler::DefaultPostponeMinutes), this);
+    m_postponeButton->setObjectName(QStringLiteral("btnPostpone"));
+    m_postponeButton->setMinimumSize(px(1215), px(375));
+    m_postponeButton->setAutoDefault(false);
+    connect(m_postponeButton, &QPushButton::clicked, &scheduler, [&scheduler] { scheduler.postpone(); });
 
     // The designed layout at the smallest; larger fonts and scales make the window grow.
     auto* layout = new QVBoxLayout(this);
@@ -60,7 +67,12 @@ WarningWindow::WarningWindow(Scheduler& scheduler, QWidget* parent)
     layout->setContentsMargins(px(255), px(240), px(255), px(120));
     layout->setSpacing(px(345));
     layout->addWidget(m_label);
-    layout->addWidget(m_abortButton, 0, Qt::AlignHCenter);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_abortButton);
+    buttons->addWidget(m_postponeButton);
+    buttons->addStretch();
+    layout->addLayout(buttons);
 
     connect(&scheduler, &Scheduler::countdownStepped, this, &WarningWindow::showCountdown);
     showCountdown();
@@ -85,6 +97,7 @@ void WarningWindow::showCountdown()
     const int left = m_scheduler.secondsLeft();
     m_abortButton->setText(tr("&Abort (%1)").arg(left));
     m_abortButton->setEnabled(m_scheduler.canAbort());
+    m_postponeButton->setEnabled(m_scheduler.canAbort());
     setLabelColour(m_scheduler.isEmphasised() ? QColor(128, 0, 0) : QColor(Qt::black));
     setAccessibleDescription(m_label->text() + QStringLiteral(": ") + timeLeftText(left));
     QAccessibleEvent event(this, QAccessible::DescriptionChanged);
@@ -104,6 +117,25 @@ void WarningWindow::closeEvent(QCloseEvent* event)
 {
     // While the countdown runs, every request to close the window is refused.
     event->setAccepted(!m_scheduler.isCountingDown());
+}
+
+void WarningWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    QApplication::alert(this); // the urgency hint: the taskbar draws attention to it
+}
+
+void WarningWindow::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    // Another window was activated (a full-screen one, say): the countdown comes back to the
+    // front, so that it is always seen and can always be answered.
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow() && isVisible() &&
+        m_scheduler.isCountingDown())
+        QTimer::singleShot(0, this, [this] {
+            raise();
+            activateWindow();
+        });
 }
 
 void WarningWindow::reject()

@@ -8,8 +8,9 @@ class Scheduler;
 
 // The warning before a due event: a small window above all others that shows the scheduler's
 // countdown (the event, the seconds left, dark red every other second) and that nothing but
-// its Abort button, when the option allows it, can close. The one who opens it closes it when
-// the countdown ends.
+// its Abort or Postpone button, when the option allows them, can close. It comes back to the
+// front whenever another window is activated. The one who opens it closes it when the
+// countdown ends.
 class WarningWindow : public QDialog {
     Q_OBJECT
 
@@ -22,6 +23,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void reject() override;
 
 private:
@@ -32,4 +35,5 @@ private:
     Scheduler& m_scheduler;
     QLabel* m_label = nullptr;
     QPushButton* m_abortButton = nullptr;
+    QPushButton* m_postponeButton = nullptr;
 };

@@ -30,10 +30,7 @@ CheckPlanner::CheckPlanner(const ScheduleList& schedule, QObject* parent)
         emit tickDue(late ? m_plannedFor : QDateTime());
         plan();
     });
-    connect(&m_schedule, &ScheduleList::rowsInserted, this, &CheckPlanner::plan);
-    connect(&m_schedule, &ScheduleList::rowsRemoved, this, &CheckPlanner::plan);
-    connect(&m_schedule, &ScheduleList::dataChanged, this, &CheckPlanner::plan);
-    connect(&m_schedule, &ScheduleList::modelReset, this, &CheckPlanner::plan);
+    connect(&m_schedule, &ScheduleList::entriesChanged, this, &CheckPlanner::plan);
     connect(&m_clockChange, &ClockChangeWatcher::clockSet, this, &CheckPlanner::plan);
     connect(&m_clockChange, &ClockChangeWatcher::resumed, this, &CheckPlanner::plan);
     connect(&m_clockChange, &ClockChangeWatcher::resumed, this, &CheckPlanner::resumed);
@@ -58,7 +55,7 @@ void CheckPlanner::plan()
 {
     if (!m_started) {
         m_timer->stop();
-        setStatus(tr("Scheduler stopped"));
+        emit planned();
         return;
     }
     const QDateTime now = Clock::now();
@@ -70,9 +67,7 @@ void CheckPlanner::plan()
     } else {
         m_timer->stop();
     }
-    const DueEvent next = nextDueEvent(m_schedule, now);
-    setStatus(next.isEmpty() ? tr("Nothing scheduled")
-                             : tr("Next: %1 at %2").arg(next.EventKind, next.DueTime));
+    emit planned();
 }
 
 std::optional<qint64> CheckPlanner::msecsToNextTick(const QDateTime& now) const
@@ -95,12 +90,4 @@ std::optional<qint64> CheckPlanner::msecsToNextTick(const QDateTime& now) const
             wakeMs = std::min(wakeMs, change.toMSecsSinceEpoch());
     }
     return wakeMs - nowMs;
-}
-
-void CheckPlanner::setStatus(const QString& status)
-{
-    if (status == m_status)
-        return;
-    m_status = status;
-    emit statusChanged(status);
 }

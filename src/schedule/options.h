@@ -12,6 +12,7 @@ struct Options {
     int Startup = 1;                          // start at login
     int LogFile = 1;                          // "Log File"
     int StartMin = 0;                         // "Minimize on Startup"
+    int NoticeMinutes = 5;                    // "Notify before an event", 0 for never
 
     // The largest value a check box holds.
     static constexpr int MaxCheckValue = 2;
@@ -19,6 +20,8 @@ struct Options {
     static constexpr int CountdownTypedLength = 3;
     // What a countdown counts that is no whole number of seconds from 0 to 32767.
     static constexpr int FallbackSeconds = 10;
+    // The longest notice before an event: a day.
+    static constexpr int MaxNoticeMinutes = 24 * 60;
 
     static bool isOn(int checkValue) { return checkValue == 1; }
     // The countdown's length in seconds; a fraction rounds half to even.

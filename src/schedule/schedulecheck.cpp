@@ -11,17 +11,23 @@ int secondOfDay(const QDateTime& moment)
     return moment.time().msecsSinceStartOfDay() / 1000;
 }
 
-// The first enabled entry at `second` whose day test passes on `day`: an entry that does not
-// run that day does not hide a later one at the same second.
+// The first enabled entry at `second` that runs on `day` (its day test passes and that run
+// is not skipped): an entry that does not run that day does not hide a later one at the same
+// second.
 DueEvent dueAt(const ScheduleList& schedule, int second, const QDate& day)
 {
     for (int p = schedule.firstEnabledAt(second); p >= 0; p = schedule.firstEnabledAt(second, p + 1)) {
         const DueEvent due{formatTimeText(second), schedule.cell(p, ScheduleList::EventColumn),
                            schedule.cell(p, ScheduleList::FrequencyColumn), QString::number(p)};
-        if (runsToday(due, schedule, day))
+        if (runsToday(due, schedule, day) && schedule.skippedDay(p) != day)
             return due;
     }
     return {};
+}
+
+QDateTime weekAhead(const QDateTime& now)
+{
+    return {now.date().addDays(8), QTime(0, 0)};
 }
 
 } // namespace
@@ -53,10 +59,23 @@ std::optional<DueMoment> firstDueBetween(const ScheduleList& schedule, const QDa
     return std::nullopt;
 }
 
-DueEvent nextDueEvent(const ScheduleList& schedule, const QDateTime& now)
+std::optional<DueMoment> nextDue(const ScheduleList& schedule, const QDateTime& now)
 {
-    const auto next = firstDueBetween(schedule, now, QDateTime(now.date().addDays(8), QTime(0, 0)));
-    return next ? next->due : DueEvent{};
+    return firstDueBetween(schedule, now, weekAhead(now));
+}
+
+QDateTime nextRunOf(const ScheduleList& schedule, int position, const QDateTime& now)
+{
+    const auto second = schedule.secondsOfDay(position);
+    if (!second || !schedule.whyNeverRuns(position).isEmpty())
+        return {};
+    const QString mine = QString::number(position);
+    for (QDate day = now.date(); day < weekAhead(now).date(); day = day.addDays(1)) {
+        const QDateTime when(day, QTime::fromMSecsSinceStartOfDay(*second * 1000));
+        if (when >= now.addMSecs(-now.time().msec()) && dueAt(schedule, *second, day).Position == mine)
+            return when;
+    }
+    return {};
 }
 
 bool runsToday(const DueEvent& due, const ScheduleList& schedule, const QDate& today)

@@ -34,8 +34,13 @@ std::optional<DueMoment> firstDueBetween(const ScheduleList& schedule, const QDa
                                          const QDateTime& until);
 
 // The entry the check will carry out next, from the second of `now` on and up to a week
-// ahead. Empty when no entry will run.
-DueEvent nextDueEvent(const ScheduleList& schedule, const QDateTime& now);
+// ahead. Nothing when no entry will run.
+std::optional<DueMoment> nextDue(const ScheduleList& schedule, const QDateTime& now);
+
+// When the entry at `position` runs next, from the second of `now` on and up to a week ahead:
+// at its time on a day its day test passes, unless that run is skipped or an earlier entry
+// at the same second runs instead. Invalid when it does not run within a week.
+QDateTime nextRunOf(const ScheduleList& schedule, int position, const QDateTime& now);
 
 // The frequency's day test for an entry found due: "WeekDays" runs Monday to Friday,
 // "Weekly" on the weekday of the date in the entry's record, everything else on any day.

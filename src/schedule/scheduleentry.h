@@ -8,7 +8,7 @@ struct ScheduleEntry {
     QString SetTime;   // record text: creation date and time of day, "7/30/2026 07:30:00 PM"
     QString Status;    // "Enabled" or "Disabled"
     QString Frequency; // "Once", "Daily", "WeekDays" or "Weekly"
-    QString Event;     // "Shutdown", "Logoff", "Reboot" or "PowerOff"
+    QString Event;     // "Shutdown", "Logoff", "Reboot", "PowerOff", "Suspend", "Hibernate" or "Lock"
 
     friend bool operator==(const ScheduleEntry&, const ScheduleEntry&) = default;
 };
@@ -19,7 +19,9 @@ inline const QStringList Statuses{QStringLiteral("Enabled"), QStringLiteral("Dis
 inline const QStringList Frequencies{QStringLiteral("Once"), QStringLiteral("Daily"),
                                      QStringLiteral("WeekDays"), QStringLiteral("Weekly")};
 inline const QStringList Events{QStringLiteral("Shutdown"), QStringLiteral("Logoff"),
-                                QStringLiteral("Reboot"), QStringLiteral("PowerOff")};
+                                QStringLiteral("Reboot"),   QStringLiteral("PowerOff"),
+                                QStringLiteral("Suspend"),  QStringLiteral("Hibernate"),
+                                QStringLiteral("Lock")};
 inline const QStringList Meridiems{QStringLiteral("AM"), QStringLiteral("PM")};
 // "01".."12" for hours (from 1), "00".."59" for minutes and seconds (from 0).
 QStringList twoDigitNumbers(int from, int to);

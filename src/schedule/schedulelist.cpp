@@ -1,7 +1,10 @@
 #include "schedulelist.h"
 
+#include "desktop/clock.h"
+#include "schedulecheck.h"
 #include "timetext.h"
 
+#include <QLocale>
 #include <algorithm>
 
 QStringList Values::twoDigitNumbers(int from, int to)
@@ -75,6 +78,7 @@ void ScheduleList::insert(int position, const ScheduleEntry& entry, quint64 id)
     indexAdd(position, enabledSecond(row));
     m_rows.insert(m_rows.begin() + position, std::move(row));
     endInsertRows();
+    emit entriesChanged();
 }
 
 void ScheduleList::removeAt(int position)
@@ -84,6 +88,7 @@ void ScheduleList::removeAt(int position)
     m_rows.erase(m_rows.begin() + position);
     indexRemove(position);
     endRemoveRows();
+    emit entriesChanged();
 }
 
 void ScheduleList::replace(int position, const ScheduleEntry& entry)
@@ -95,6 +100,19 @@ void ScheduleList::replace(int position, const ScheduleEntry& entry)
     indexAdd(position, enabledSecond(row));
     m_rows[position] = std::move(row);
     emit dataChanged(index(position, 0), index(position, ColumnCount - 1));
+    emit entriesChanged();
+}
+
+void ScheduleList::skipRunOn(int position, const QDate& day)
+{
+    m_rows.at(position).skipped = day;
+    emit dataChanged(index(position, NextRunColumn), index(position, NextRunColumn));
+}
+
+void ScheduleList::refreshNextRuns()
+{
+    if (count() > 0)
+        emit dataChanged(index(0, NextRunColumn), index(count() - 1, NextRunColumn));
 }
 
 void ScheduleList::clear()
@@ -104,6 +122,7 @@ void ScheduleList::clear()
     m_enabledSeconds.clear();
     m_enabledAscending.clear();
     endResetModel();
+    emit entriesChanged();
 }
 
 int ScheduleList::positionOf(quint64 id) const
@@ -151,6 +170,14 @@ QString ScheduleList::cell(int position, Column column) const
         return row.entry.Frequency;
     case EventColumn:
         return row.entry.Event;
+    case NextRunColumn: {
+        const QDateTime next = nextRunOf(*this, position, Clock::now());
+        return next.isValid()
+                   ? QLocale().dayName(next.date().dayOfWeek(), QLocale::ShortFormat) + QLatin1Char(' ') +
+                         QLocale().toString(next.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+                         formatTimeText(next.time().msecsSinceStartOfDay() / 1000)
+                   : QString();
+    }
     case ColumnCount:
         break;
     }
@@ -169,7 +196,17 @@ int ScheduleList::columnCount(const QModelIndex& parent) const
 
 QVariant ScheduleList::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || role != Qt::DisplayRole || index.row() >= count())
+    if (!index.isValid() || index.row() >= count())
+        return {};
+    // A screen reader announces a row with all its cells.
+    if (role == Qt::AccessibleTextRole && index.column() == TimeColumn) {
+        QStringList cells;
+        for (int column = 0; column < ColumnCount; ++column)
+            cells << data(this->index(index.row(), column)).toString();
+        cells.removeAll(QString());
+        return cells.join(QStringLiteral(", "));
+    }
+    if (role != Qt::DisplayRole)
         return {};
     const Row& row = m_rows.at(index.row());
     // The table names the day of a "Weekly" entry, which the store keeps as its record's date.
@@ -183,6 +220,6 @@ QVariant ScheduleList::headerData(int section, Qt::Orientation orientation, int 
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const QStringList headers{tr("Time"), tr("Status"), tr("Frequency"), tr("Event")};
+    const QStringList headers{tr("Time"), tr("Status"), tr("Frequency"), tr("Event"), tr("Next run")};
     return headers.value(section);
 }

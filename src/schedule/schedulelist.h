@@ -8,8 +8,8 @@
 #include <vector>
 
 // The user's schedule in list order. It is both the record list (one record text per
-// entry) and the table the main window shows (time text, status, frequency, event), so
-// the two always have the same length and order. Positions count from 0.
+// entry) and the table the main window shows (time text, status, frequency, event, and the
+// next run), so the two always have the same length and order. Positions count from 0.
 //
 // Each entry's time of day and record date are read once, when the entry is added, so the
 // schedule check never parses a record.
@@ -17,7 +17,7 @@ class ScheduleList : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    enum Column { TimeColumn, StatusColumn, FrequencyColumn, EventColumn, ColumnCount };
+    enum Column { TimeColumn, StatusColumn, FrequencyColumn, EventColumn, NextRunColumn, ColumnCount };
 
     using QAbstractTableModel::QAbstractTableModel;
 
@@ -31,6 +31,13 @@ public:
     void replace(int position, const ScheduleEntry& entry);
     void clear();
 
+    // The run of the entry on `day` does not happen (an entry that runs on several days waits
+    // for the next one); kept until the entry changes, not stored.
+    void skipRunOn(int position, const QDate& day);
+    QDate skippedDay(int position) const { return m_rows.at(position).skipped; }
+    // The next runs shown have moved on with the clock.
+    void refreshNextRuns();
+
     // Each entry's id, unique in this run, stays with it through changes of other entries, so
     // that a window can follow the entry it was opened for.
     quint64 id(int position) const { return m_rows.at(position).id; }
@@ -40,8 +47,9 @@ public:
     ScheduleEntry entry(int position) const { return m_rows.at(position).entry; }
     QString record(int position) const { return m_rows.at(position).entry.SetTime; }
     // The text of a cell: the time text for TimeColumn (empty when the record cannot be read),
-    // the entry's field otherwise. The table shows the same, except that a "Weekly" entry's
-    // frequency names its day: "Weekly (Friday)".
+    // the date and time of the next run for NextRunColumn (empty when there is none within a
+    // week), the entry's field otherwise. The table shows the same, except that a "Weekly"
+    // entry's frequency names its day: "Weekly (Friday)".
     QString cell(int position, Column column) const;
 
     // The entry's time of day in seconds since midnight, or nothing for an unreadable record.
@@ -67,12 +75,17 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
+signals:
+    // An entry was added, removed or changed (the table's next runs moving on is no change).
+    void entriesChanged();
+
 private:
     struct Row {
         ScheduleEntry entry;
         std::optional<int> secondsOfDay;
         QDate date;
         quint64 id = 0;
+        QDate skipped = {};
     };
     static Row makeRow(const ScheduleEntry& entry);
     // The time of day at which the row runs when enabled, or -1 when it never runs.

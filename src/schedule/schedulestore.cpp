@@ -16,13 +16,14 @@ namespace {
 const QString StatusKey = QStringLiteral("Status");
 // Where the options are kept while the schedule is empty.
 const QString OptionsSection = QStringLiteral("Options");
-// The options' keys, in the order they are written after an entry's four keys.
-const std::array<QString, 6> OptionKeys{QStringLiteral("Sound"),      QStringLiteral("AbortBtn"),
-                                        QStringLiteral("CountTimer"), QStringLiteral("Startup"),
-                                        QStringLiteral("LogFile"),    QStringLiteral("StartMin")};
+// The options' keys, in the order they are written after an entry's four keys; a later
+// version's new option comes last, so that older stores load as before.
+const std::array<QString, 7> OptionKeys{QStringLiteral("Sound"),        QStringLiteral("AbortBtn"),
+                                        QStringLiteral("CountTimer"),   QStringLiteral("Startup"),
+                                        QStringLiteral("LogFile"),      QStringLiteral("StartMin"),
+                                        QStringLiteral("NoticeMinutes")};
 
 // The stored keys in the order they are written; loading reads the values by this position.
-// A section's eleventh value fills a slot of its own that nothing reads.
 enum Slot {
     SetTimeSlot,
     StatusSlot,
@@ -34,17 +35,23 @@ enum Slot {
     StartupSlot,
     LogFileSlot,
     StartMinSlot,
-    SlotCount = 11
+    NoticeSlot,
+    SlotCount
 };
 
-// A stored check box value counts only when it reads as a number from 0 to 2.
-void takeCheckBox(std::optional<int>& option, const QString& stored)
+// A stored number counts only when it lies from 0 to `max`.
+void takeNumber(std::optional<int>& option, const QString& stored, int max)
 {
     if (stored.isEmpty())
         return;
     const auto value = parseInt16(stored);
-    if (value && *value >= 0 && *value <= Options::MaxCheckValue)
+    if (value && *value >= 0 && *value <= max)
         option = *value;
+}
+
+void takeCheckBox(std::optional<int>& option, const QString& stored)
+{
+    takeNumber(option, stored, Options::MaxCheckValue);
 }
 
 // Sets each option whose slot holds a usable text.
@@ -57,6 +64,7 @@ void takeOptions(StoredOptions& options, const std::array<QString, SlotCount>& t
     takeCheckBox(options.Startup, texts[StartupSlot]);
     takeCheckBox(options.LogFile, texts[LogFileSlot]);
     takeCheckBox(options.StartMin, texts[StartMinSlot]);
+    takeNumber(options.NoticeMinutes, texts[NoticeSlot], Options::MaxNoticeMinutes);
 }
 
 } // namespace
@@ -71,7 +79,8 @@ QString saveSchedule(const QString& path, const ScheduleList& list, const Option
                                                              options.CountTimer,
                                                              QString::number(options.Startup),
                                                              QString::number(options.LogFile),
-                                                             QString::number(options.StartMin)};
+                                                             QString::number(options.StartMin),
+                                                             QString::number(options.NoticeMinutes)};
     const auto writeOptions = [&](const QString& section) {
         for (size_t k = 0; k < OptionKeys.size(); ++k)
             store.setValue(section, OptionKeys[k], optionTexts[k]);
@@ -129,6 +138,7 @@ Options StoredOptions::over(Options base) const
     base.Startup = Startup.value_or(base.Startup);
     base.LogFile = LogFile.value_or(base.LogFile);
     base.StartMin = StartMin.value_or(base.StartMin);
+    base.NoticeMinutes = NoticeMinutes.value_or(base.NoticeMinutes);
     return base;
 }
 

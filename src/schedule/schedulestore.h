@@ -18,6 +18,7 @@ struct StoredOptions {
     std::optional<int> LogFile;
     std::optional<int> StartMin;
     std::optional<QString> CountTimer;
+    std::optional<int> NoticeMinutes;
     // Why the settings file could not be read, naming the file and the system's reason;
     // empty when it was read or does not exist.
     QString error;
@@ -30,8 +31,8 @@ struct StoredOptions {
 
 // Writes the schedule and the options to the settings file at path, replacing everything it
 // held: one section per entry, "1" to "n", each with the keys SetTime, Status, Frequency,
-// Event, Sound, AbortBtn, CountTimer, Startup, LogFile, StartMin in this order; an empty
-// schedule writes the six options alone in a section "Options". The file is replaced in one
+// Event, Sound, AbortBtn, CountTimer, Startup, LogFile, StartMin, NoticeMinutes in this order;
+// an empty schedule writes the options alone in a section "Options". The file is replaced in one
 // step, so a crash or a full disk during a save leaves the old file or the new one.
 // Returns "" on success, otherwise a message naming the file and the system's reason (the
 // file is then as it was).
@@ -41,8 +42,9 @@ QString saveSchedule(const QString& path, const ScheduleList& list, const Option
 // Sections "1" to "1000" are read until the first without a status. Values are taken by
 // their position in the section, not by key name, into eleven slots that keep their texts
 // from section to section: slots 0 to 3 make the entry (record, status, frequency, event),
-// slots 4 to 9 the options, each only when not empty; the last section loaded decides. A
-// check box value that is no number or lies outside 0 to 2 leaves that option as it was.
+// slots 4 to 10 the options, each only when not empty; the last section loaded decides. A
+// check box value that is no number or lies outside 0 to 2, or a notice outside 0 to a day,
+// leaves that option as it was.
 // When section "1" holds no status, the options are read by key from section "Options".
 // A missing file loads nothing; a damaged one loads what can be read; one that cannot be
 // read loads nothing and sets `error`.

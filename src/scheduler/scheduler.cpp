@@ -5,10 +5,14 @@
 #include "desktop/paths.h"
 #include "desktop/startup.h"
 #include "execution/eventlog.h"
+#include "execution/shutdown.h"
 #include "execution/sound.h"
 #include "schedule/numbertext.h"
 #include "schedule/schedulestore.h"
 #include "schedule/timetext.h"
+#include "timeleft.h"
+
+#include <QLocale>
 
 namespace {
 
@@ -21,10 +25,12 @@ constexpr int MaxNamedEntries = 10;
 
 } // namespace
 
-Scheduler::Scheduler(SchedulerServices services, QObject* parent) : QObject(parent), m_services(services)
+Scheduler::Scheduler(SchedulerServices services, QObject* parent)
+    : QObject(parent), m_services(services), m_refreshTimer(Clock::newTimer()),
+      m_noticeTimer(Clock::newTimer())
 {
     connect(&m_planner, &CheckPlanner::tickDue, this, &Scheduler::checkTick);
-    connect(&m_planner, &CheckPlanner::statusChanged, this, &Scheduler::statusChanged);
+    connect(&m_planner, &CheckPlanner::planned, this, &Scheduler::refresh);
     connect(&m_planner, &CheckPlanner::resumed, this, [this] {
         if (m_countingDown && m_countdown.isRunning())
             endCountdown(Outcome::Slept);
@@ -33,6 +39,9 @@ Scheduler::Scheduler(SchedulerServices services, QObject* parent) : QObject(pare
     m_saveTimer.setSingleShot(true);
     m_saveTimer.setInterval(SaveDelayMs);
     connect(&m_saveTimer, &QTimer::timeout, this, &Scheduler::saveNow);
+    connect(m_refreshTimer.get(), &WakeTimer::timeout, this, &Scheduler::refresh);
+    connect(m_noticeTimer.get(), &WakeTimer::timeout, this, &Scheduler::refresh);
+    refresh();
 }
 
 Scheduler::~Scheduler() = default;
@@ -59,9 +68,7 @@ void Scheduler::load()
     if (!storeProblem.isEmpty())
         emit problem(storeProblem);
     tellEntriesThatNeverRun();
-    for (const auto change : {&ScheduleList::rowsInserted, &ScheduleList::rowsRemoved})
-        connect(&m_schedule, change, this, &Scheduler::saveSoon);
-    connect(&m_schedule, &ScheduleList::dataChanged, this, &Scheduler::saveSoon);
+    connect(&m_schedule, &ScheduleList::entriesChanged, this, &Scheduler::saveSoon);
 }
 
 void Scheduler::tellEntriesThatNeverRun()
@@ -89,9 +96,12 @@ void Scheduler::setOptions(const Options& options)
     if (options == m_options)
         return;
     const bool startupChanged = options.Startup != m_options.Startup;
+    const bool noticeChanged = options.NoticeMinutes != m_options.NoticeMinutes;
     m_options = options;
     emit optionsChanged();
     saveSoon();
+    if (noticeChanged)
+        refresh();
     if (startupChanged) {
         if (const QString error = applyStartAtLogin(); !error.isEmpty())
             emit problem(error);
@@ -113,6 +123,36 @@ QString Scheduler::addEntry(const ScheduleEntry& entry)
         return tr("The schedule is full: it holds at most %1 entries.").arg(MaxScheduleEntries);
     m_schedule.append(entry);
     return {};
+}
+
+QString Scheduler::addEntryIn(int minutes, const QString& event)
+{
+    if (minutes < 1 || minutes > MaxMinutesAhead)
+        return tr("The minutes must be a whole number from 1 to %1.").arg(MaxMinutesAhead);
+    if (!offeredEvents().contains(event))
+        return tr("The event \"%1\" cannot be carried out here.").arg(event);
+    const QDateTime when = Clock::now().addSecs(qint64(minutes) * 60);
+    return addEntry({makeRecordText(when.date(), formatTimeText(when.time().msecsSinceStartOfDay() / 1000)),
+                     QStringLiteral("Enabled"), QStringLiteral("Once"), event});
+}
+
+QString Scheduler::setEntryEnabled(int position, bool enabled)
+{
+    if (position < 0 || position >= m_schedule.count())
+        return tr("There is no entry %1 in the schedule.").arg(position + 1);
+    ScheduleEntry entry = m_schedule.entry(position);
+    entry.Status = enabled ? QStringLiteral("Enabled") : QStringLiteral("Disabled");
+    m_schedule.replace(position, entry);
+    return {};
+}
+
+QStringList Scheduler::offeredEvents() const
+{
+    QStringList offered;
+    for (const QString& event : Values::Events)
+        if (m_services.power.canCarryOut(event))
+            offered << event;
+    return offered;
 }
 
 QString Scheduler::replaceEntry(quint64 id, const ScheduleEntry& entry)
@@ -233,6 +273,111 @@ void Scheduler::endCountdown(Outcome outcome, const QString& refusal)
     emit countdownEnded(outcome);
     if (outcome == Outcome::Refused)
         emit problem(tr("The system refused to carry out the event: %1").arg(refusal));
+}
+
+NextRun Scheduler::next() const
+{
+    if (m_countingDown)
+        return {Clock::now(), m_dueEvent.EventKind, m_schedule.positionOf(m_countdownEntry)};
+    if (!m_started)
+        return {};
+    const auto due = nextDue(m_schedule, Clock::now());
+    return due ? NextRun{due->when, due->due.EventKind, due->due.Position.toInt()} : NextRun{};
+}
+
+QString Scheduler::whyNextCannotChange() const
+{
+    if (m_countingDown)
+        return canAbort() ? QString() : tr("The countdown can no longer be stopped.");
+    return next().isValid() ? QString() : tr("No entry will run.");
+}
+
+QString Scheduler::postpone(int minutes)
+{
+    if (const QString why = whyNextCannotChange(); !why.isEmpty())
+        return why;
+    if (minutes < 1 || minutes > MaxMinutesAhead)
+        return tr("The minutes must be a whole number from 1 to %1.").arg(MaxMinutesAhead);
+    if (m_schedule.count() >= MaxScheduleEntries)
+        return tr("The schedule is full: it holds at most %1 entries.").arg(MaxScheduleEntries);
+    const NextRun run = next();
+    const QDateTime until = Clock::now().addSecs(qint64(minutes) * 60);
+    cancelRun(run, QStringLiteral("postponed"),
+              QStringLiteral("until ") + formatTimeText(until.time().msecsSinceStartOfDay() / 1000));
+    m_schedule.append(
+        {makeRecordText(until.date(), formatTimeText(until.time().msecsSinceStartOfDay() / 1000)),
+         QStringLiteral("Enabled"), QStringLiteral("Once"), run.event});
+    if (m_countingDown)
+        endCountdown(Outcome::Postponed);
+    return {};
+}
+
+QString Scheduler::skipNext()
+{
+    if (const QString why = whyNextCannotChange(); !why.isEmpty())
+        return why;
+    cancelRun(next(), QStringLiteral("skipped"));
+    if (m_countingDown)
+        endCountdown(Outcome::Skipped);
+    return {};
+}
+
+void Scheduler::cancelRun(const NextRun& run, const QString& what, const QString& reason)
+{
+    if (logEnabled())
+        appendToEventLog(Paths::logFile(), eventNoteLogLine(run.event, what, run.when, reason));
+    if (run.position < 0)
+        return;
+    ScheduleEntry entry = m_schedule.entry(run.position);
+    if (entry.Frequency == QLatin1String("Once")) {
+        entry.Status = QStringLiteral("Disabled");
+        m_schedule.replace(run.position, entry);
+    } else {
+        m_schedule.skipRunOn(run.position, run.when.date());
+        refresh();
+    }
+}
+
+void Scheduler::refresh()
+{
+    const QDateTime now = Clock::now();
+    const NextRun run = next();
+    QString status;
+    if (!m_started) {
+        status = tr("Scheduler stopped: no entry will run");
+    } else if (!run.isValid()) {
+        status = tr("Nothing scheduled");
+    } else {
+        const qint64 days = now.date().daysTo(run.when.date());
+        const QString day = days == 0   ? tr("today")
+                            : days == 1 ? tr("tomorrow")
+                                        : tr("on %1").arg(QLocale().dayName(run.when.date().dayOfWeek()));
+        const qint64 left = now.secsTo(run.when);
+        status = tr("Next: %1 %2 at %3 (%4)")
+                     .arg(run.event, day, formatTimeText(run.when.time().msecsSinceStartOfDay() / 1000),
+                          timeLeftText(left));
+        // The text moves on with the time left, and the day's name at midnight.
+        const qint64 toMidnight = now.secsTo(QDateTime(now.date().addDays(1), QTime(0, 0)));
+        m_refreshTimer->start(1000 * std::min(secondsUntilTimeLeftChanges(left), toMidnight));
+    }
+    if (!run.isValid() || m_countingDown)
+        m_refreshTimer->stop();
+    m_schedule.refreshNextRuns();
+    if (status != m_status) {
+        m_status = status;
+        emit statusChanged(status);
+    }
+    // One notice for each run, that many minutes before it, or at once when it comes sooner.
+    const qint64 notice = qint64(m_options.NoticeMinutes) * 60;
+    if (!run.isValid() || m_countingDown || m_options.NoticeMinutes <= 0 || run.when == m_noticed) {
+        m_noticeTimer->stop();
+    } else if (now.secsTo(run.when) > notice) {
+        m_noticeTimer->start(now.msecsTo(run.when) - notice * 1000);
+    } else {
+        m_noticeTimer->stop();
+        m_noticed = run.when;
+        emit noticeDue();
+    }
 }
 
 void Scheduler::noteNotCarriedOut(const QString& what, const QString& reason)

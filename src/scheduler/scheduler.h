@@ -14,6 +14,15 @@ class PowerActions;
 class StartupRegistration;
 class WarningSound;
 
+// When an entry runs next, and which.
+struct NextRun {
+    QDateTime when; // invalid when no entry runs within a week
+    QString event;
+    int position = -1;
+
+    bool isValid() const { return when.isValid(); }
+};
+
 // What the scheduler needs from the platform; the caller keeps ownership.
 struct SchedulerServices {
     PowerActions& power;
@@ -29,9 +38,10 @@ class Scheduler : public QObject, private CompletionHost {
     Q_OBJECT
 
 public:
-    // How a countdown ended: the event carried out (the program ends with it), refused by
-    // the system, aborted by the user, or cut off by a sleep of the computer.
-    enum class Outcome { Completed, Refused, Aborted, Slept };
+    // How a countdown ended: the event carried out (the program ends with a shutdown, a
+    // reboot, a power-off or a log-off), refused by the system, aborted, postponed or skipped
+    // by the user, or cut off by a sleep of the computer.
+    enum class Outcome { Completed, Refused, Aborted, Postponed, Skipped, Slept };
     Q_ENUM(Outcome)
 
     explicit Scheduler(SchedulerServices services, QObject* parent = nullptr);
@@ -52,17 +62,36 @@ public:
 
     // The schedule's commands; each returns "" or why it was refused, in words for the user.
     QString addEntry(const ScheduleEntry& entry);
+    // A "Once" entry for `event` at the current time plus `minutes`, to the second.
+    QString addEntryIn(int minutes, const QString& event);
     // Changes the entry with `id` (ScheduleList::id), wherever it is now.
     QString replaceEntry(quint64 id, const ScheduleEntry& entry);
     QString removeEntry(int position);
+    QString setEntryEnabled(int position, bool enabled);
+    // The events the system can carry out, in the order the selectors offer them.
+    QStringList offeredEvents() const;
+
+    // The next run: that of the countdown while one runs, otherwise the next one due from now
+    // on (none while the scheduler is stopped).
+    NextRun next() const;
+    // The next run does not happen, and a "Once" entry for its event follows `minutes` from
+    // now; a countdown ends. Refused while a countdown cannot be aborted.
+    QString postpone(int minutes = DefaultPostponeMinutes);
+    // The next run does not happen: a "Once" entry is disabled, any other waits for its next
+    // day; a countdown ends. Refused while a countdown cannot be aborted.
+    QString skipNext();
+    static constexpr int DefaultPostponeMinutes = 10;
+    // The furthest ahead an entry is added or postponed: a week.
+    static constexpr int MaxMinutesAhead = 7 * 24 * 60;
 
     void start();
     void stop();
     // Started, the scheduler carries out entries as they fall due (the check pauses while a
     // countdown runs); stopped, none.
     bool isStarted() const { return m_started; }
-    // "Next: Reboot at 07:30:00 PM", "Nothing scheduled" or "Scheduler stopped".
-    QString status() const { return m_planner.status(); }
+    // "Next: Reboot today at 07:30:00 PM (in 3 h 15 min)", "Nothing scheduled" or "Scheduler
+    // stopped: no entry will run".
+    QString status() const { return m_status; }
 
     // The countdown of a due entry: its event, the seconds left, and whether the warning is
     // emphasised (dark red, with the sound) since the last second.
@@ -87,6 +116,8 @@ signals:
     void countdownStarted();
     void countdownStepped();
     void countdownEnded(Outcome outcome);
+    // The next run is as many minutes ahead as the option "Notify before an event" says.
+    void noticeDue();
     // What the user must be told: a settings file that cannot be read or written, entries
     // that never run, a refused event, a change of start at login that failed.
     void problem(const QString& message);
@@ -108,6 +139,13 @@ private:
     // A countdown that did not end in the event: logged, and a "Once" entry does not come back
     // at the same time the next day.
     void noteNotCarriedOut(const QString& what, const QString& reason = {});
+    // The run `run` does not happen: logged as `what`, a "Once" entry disabled, another one
+    // waiting for its next day.
+    void cancelRun(const NextRun& run, const QString& what, const QString& reason = {});
+    // Why the next run cannot be postponed or skipped now, or "".
+    QString whyNextCannotChange() const;
+    // The status and the next runs as they stand now; when they change next; the notice.
+    void refresh();
     void saveSoon();
     void saveNow();
     void tellEntriesThatNeverRun();
@@ -125,5 +163,9 @@ private:
     qint64 m_warnedAt = -1;       // the second (since the epoch) in which the last countdown began
     QString m_loadError;          // why the settings file could not be read at start
     QTimer m_saveTimer;
+    QString m_status;
+    std::unique_ptr<WakeTimer> m_refreshTimer;
+    std::unique_ptr<WakeTimer> m_noticeTimer;
+    QDateTime m_noticed;            // the run the last notice was for
     bool m_saveFailureTold = false; // until a save succeeds again
 };

@@ -31,7 +31,7 @@ TEST_F(WarningWindowTest, ShowsTheSchedulersCountdownAndOnlyAbortClosesIt)
         {1, {}, {5, 4, 3, 2, 1, 0}},
         {0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); }, {5, 4, 3, 2, 1, 0}},
         {1, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); }, {5, 4, 3}},
-        {1, [this] { emit notification.abortInvoked(); }, {5, 4, 3}},
+        {1, [this] { emit notification.actionInvoked("abort"); }, {5, 4, 3}},
     };
     int day = 0;
     for (const auto& [abortOn, abort, wanted] : rows) {
@@ -58,10 +58,11 @@ TEST_F(WarningWindowTest, ShowsTheSchedulersCountdownAndOnlyAbortClosesIt)
             EXPECT_EQ(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description),
                       "Computer is Going to Reboot: " + WarningWindow::timeLeftText(left));
             EXPECT_EQ(notification.shown, "Computer is Going to Reboot|" + WarningWindow::timeLeftText(left) +
-                                              (abortOn ? "|Abort" : ""));
+                                              (abortOn ? "|Abort|Postpone" : ""));
             EXPECT_EQ(label->palette().color(QPalette::WindowText),
                       scheduler().isEmphasised() ? QColor(128, 0, 0) : QColor(Qt::black));
             EXPECT_EQ(button->isEnabled(), bool(abortOn));
+            EXPECT_EQ(w->findChild<QPushButton*>("btnPostpone")->isEnabled(), bool(abortOn));
             EXPECT_FALSE(w->close());
             // Text at least half the grey scale darker than its background, and whole.
             EXPECT_GE(grey(label->palette().window().color()) - grey(label->palette().windowText().color()),

@@ -19,7 +19,7 @@ inline std::vector<ScheduleEntry> sampleEntries(int count, int variant)
 
 inline Options sampleOptions(int variant)
 {
-    return variant % 2 == 0 ? Options{1, 0, "30", 0, 0, 1} : Options{0, 1, "7", 1, 1, 0};
+    return variant % 2 == 0 ? Options{1, 0, "30", 0, 0, 1, 0} : Options{0, 1, "7", 1, 1, 0, 15};
 }
 
 inline void fillList(ScheduleList& list, const std::vector<ScheduleEntry>& entries)
@@ -40,7 +40,7 @@ inline std::vector<ScheduleEntry> entriesOf(const ScheduleList& list)
 // The options a load gives back from a store saved with these values.
 inline StoredOptions storedFrom(const Options& v)
 {
-    return {v.EventSound, v.AbortBtn, v.Startup, v.LogFile, v.StartMin, v.CountTimer, {}};
+    return {v.EventSound, v.AbortBtn, v.Startup, v.LogFile, v.StartMin, v.CountTimer, v.NoticeMinutes, {}};
 }
 
 inline void PrintTo(const ScheduleEntry& e, std::ostream* out)

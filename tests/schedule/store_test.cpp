@@ -6,14 +6,16 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
-// One stored section, its ten keys in their written order; the six options separated by ",".
+// One stored section, its keys in their written order; the options separated by ",": six, as
+// older versions wrote them, or seven with the notice.
 static QByteArray section(int number, const QByteArray& record, const QByteArray& status = "Enabled",
                           const QByteArray& options = "0,1,5,1,1,0")
 {
     const QList<QByteArray> v = options.split(',');
     return "[" + QByteArray::number(number) + "]\nSetTime=" + record + "\nStatus=" + status +
            "\nFrequency=Daily\nEvent=Shutdown\nSound=" + v[0] + "\nAbortBtn=" + v[1] +
-           "\nCountTimer=" + v[2] + "\nStartup=" + v[3] + "\nLogFile=" + v[4] + "\nStartMin=" + v[5] + "\n\n";
+           "\nCountTimer=" + v[2] + "\nStartup=" + v[3] + "\nLogFile=" + v[4] + "\nStartMin=" + v[5] + "\n" +
+           (v.size() > 6 ? "NoticeMinutes=" + v[6] + "\n" : "") + "\n";
 }
 
 class Store : public ::testing::Test {
@@ -44,6 +46,8 @@ protected:
         for (const auto& value : {o.EventSound, o.AbortBtn, o.Startup, o.LogFile, o.StartMin})
             options << (value ? QString::number(*value) : "-");
         options.insert(2, o.CountTimer.value_or("-"));
+        if (o.NoticeMinutes)
+            options << QString::number(*o.NoticeMinutes);
         return entries.join(u';') + " / " + options.join(u',') + o.error;
     }
 };
@@ -69,10 +73,11 @@ TEST_F(Store, SaveReplacesTheFileByTheScheduleThatLoadsBack)
     EXPECT_EQ(save({{"3/7/2025 10:15:00 PM", "Disabled", "Daily", "Shutdown"},
                     {"a\\b\nc\rd=e", "Enabled", "Daily", "Shutdown"}},
                    {1, 0, "15", 0, 1, 1}),
-              section(1, "3/7/2025 10:15:00 PM", "Disabled", "1,0,15,0,1,1") +
-                  section(2, "a\\\\b\\nc\\rd=e", "Enabled", "1,0,15,0,1,1").chopped(1));
-    EXPECT_EQ(save({}, {1, 0, "42", 0, 2, 1}),
-              "[Options]\nSound=1\nAbortBtn=0\nCountTimer=42\nStartup=0\nLogFile=2\nStartMin=1\n");
+              section(1, "3/7/2025 10:15:00 PM", "Disabled", "1,0,15,0,1,1,5") +
+                  section(2, "a\\\\b\\nc\\rd=e", "Enabled", "1,0,15,0,1,1,5").chopped(1));
+    EXPECT_EQ(
+        save({}, {1, 0, "42", 0, 2, 1, 0}),
+        "[Options]\nSound=1\nAbortBtn=0\nCountTimer=42\nStartup=0\nLogFile=2\nStartMin=1\nNoticeMinutes=0\n");
     save(awkward, {2, 0, "\\n\n[2]\r=x", 0, 2, 1});
 }
 
@@ -94,8 +99,10 @@ TEST_F(Store, LoadsWhatEachStoredFileHolds)
         // No check box value leaves the option as it was.
         {section(1, "a", "Enabled", "1,1,9,1,1,1") + section(2, "a", "Enabled", "abc,3,,-1,99999,1x"),
          a + ";" + a + " / 1,1,9,1,1,1"},
-        // Blanks, signs and fractions rounded half to even; a long countdown whole.
-        {section(1, "a", "Enabled", " 2 ,+0, 000030 ,1.4,0.5,1.5"), a + " / 2,0, 000030 ,1,0,2"},
+        // Blanks, signs and fractions rounded half to even; a long countdown whole; a notice up to a day.
+        {section(1, "a", "Enabled", " 2 ,+0, 000030 ,1.4,0.5,1.5,1440"), a + " / 2,0, 000030 ,1,0,2,1440"},
+        {section(1, "a", "Enabled", "1,1,9,1,1,1,30") + section(2, "a", "Enabled", "1,1,9,1,1,1,1441"),
+         a + ";" + a + " / 1,1,9,1,1,1,30"},
         // A BOM, CR LF, lines that are no pair, a section and a key repeated.
         {"\xEF\xBB\xBF[1]\r\nSetTime=a\r\nno pair\r\n=v\r\n[\r\nStatus=Enabled\r\n"
          "Frequency=x\n[1]\nStatus=y\nEvent=e",
@@ -103,7 +110,7 @@ TEST_F(Store, LoadsWhatEachStoredFileHolds)
         // Values are taken by position, only Status by name.
         {"[1]\nEvent=a\nStatus=Enabled\nSetTime=Weekly\nx=Reboot\na=1\nb=0\nc=33\nd=0\ne=2\nf=1\ng=0\nh=0\n\n"
          "[2]\nStatus=Disabled\nSetTime=b\n",
-         "a|Enabled|Weekly|Reboot;Disabled|b|Weekly|Reboot / 1,0,33,0,2,1"}};
+         "a|Enabled|Weekly|Reboot;Disabled|b|Weekly|Reboot / 1,0,33,0,2,1,0"}};
     for (const auto& [file, loads] : rows) {
         write(file);
         EXPECT_EQ(load(), loads) << file.toStdString();

@@ -18,9 +18,13 @@ public:
     void AddTrayIcon(const QIcon& icon) override { image = icon.pixmap(16).toImage(); }
     void RemoveTrayIcon() override { image = {}; }
     void setToolTip(const QString& text) override { toolTip = text; }
+    void setMenu(QMenu* newMenu) override { menu = newMenu; }
+    void showMessage(const QString& title, const QString& text) override { messages << title + '|' + text; }
     bool visible() const { return !image.isNull(); }
     QImage image; // of the icon shown; null while none is
     QString toolTip;
+    QMenu* menu = nullptr;
+    QStringList messages;
     bool available = true;
 };
 
@@ -48,10 +52,14 @@ public:
 // A notification service that keeps what the program shows in it.
 class FakeNotification final : public DesktopNotification {
 public:
-    void show(const QString& summary, const QString& text, bool abortAction) override
+    void show(const Notice& notice) override
     {
-        shown = summary + '|' + text + (abortAction ? "|Abort" : "");
+        shown = notice.summary + '|' + notice.body;
+        for (const Notice::Action& action : notice.actions)
+            shown += '|' + action.caption;
+        critical = notice.critical;
     }
     void close() override { shown.clear(); }
-    QString shown; // "summary|body|Abort", empty while none is shown
+    QString shown; // "summary|body|action captions...", empty while none is shown
+    bool critical = false;
 };

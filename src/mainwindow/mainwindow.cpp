@@ -22,6 +22,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QStatusBar>
 #include <QStyleOption>
 #include <QTabWidget>
 #include <QTreeView>
@@ -89,7 +92,8 @@ const char* const AboutText = QT_TRANSLATE_NOOP(
 } // namespace
 
 MainWindow::MainWindow(Scheduler& scheduler, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QMainWindow(parent,
+                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_scheduler(scheduler)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -101,10 +105,16 @@ MainWindow::MainWindow(Scheduler& scheduler, QWidget* parent)
     QWidget* scheduleTab = buildScheduleTab(); // first: the others' controls report to its table
     m_tabs->addTab(buildMiscTab(), tr("Misc Settin&gs"));
     m_tabs->addTab(scheduleTab, tr("S&chedule"));
-    m_tabs->addTab(buildAboutTab(), tr("Abou&t"));
+    m_tabs->addTab(buildAboutTab(), tr("Abo&ut"));
     m_tabs->setCurrentWidget(scheduleTab);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_tabs);
+    setCentralWidget(m_tabs);
+    makeButtonMnemonicsWindowWide();
+
+    auto* statusLine = new QLabel(scheduler.status());
+    statusLine->setObjectName(QStringLiteral("StatusLine"));
+    statusBar()->addWidget(statusLine, 1);
+    statusBar()->setSizeGripEnabled(false);
+    connect(&scheduler, &Scheduler::statusChanged, statusLine, &QLabel::setText);
 
     showStarted(scheduler.isStarted());
     showOptions();
@@ -211,10 +221,30 @@ QWidget* MainWindow::buildScheduleTab()
     connect(m_disableButton, &QPushButton::clicked, &m_scheduler, &Scheduler::stop);
     connect(m_exitButton, &QPushButton::clicked, this, &MainWindow::exitRequested);
 
+    // Beside the entries at a time of day, one a number of minutes from now.
+    auto* timerLabel = new QLabel(tr("Minutes from no&w"));
+    timerLabel->setObjectName(QStringLiteral("LabelTimer"));
+    m_timerMinutesBox = new QSpinBox;
+    m_timerMinutesBox->setObjectName(QStringLiteral("TimerMinutes"));
+    m_timerMinutesBox->setRange(1, Scheduler::MaxMinutesAhead);
+    m_timerMinutesBox->setValue(30);
+    m_timerMinutesBox->installEventFilter(this);
+    timerLabel->setBuddy(m_timerMinutesBox);
+    m_timerButton = new QPushButton(tr("Add &Timer"));
+    m_timerButton->setObjectName(QStringLiteral("AddTimer"));
+    m_timerButton->installEventFilter(this);
+    connect(m_timerButton, &QPushButton::clicked, this, &MainWindow::addTimer);
+    auto* timerRow = new QHBoxLayout;
+    timerRow->addStretch();
+    timerRow->addWidget(timerLabel);
+    timerRow->addWidget(m_timerMinutesBox);
+    timerRow->addWidget(m_timerButton);
+
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(m_table, 1);
     layout->addLayout(selectorGrid);
-    layout->addSpacing(px(240));
+    layout->addLayout(timerRow);
+    layout->addSpacing(px(120));
     layout->addLayout(buttonRow);
     return page;
 }
@@ -244,13 +274,22 @@ QWidget* MainWindow::buildMiscTab()
     m_countdownEdit->installEventFilter(this);
     countdownLabel->setBuddy(m_countdownEdit);
     connect(m_countdownEdit, &QLineEdit::textEdited, this, &MainWindow::changeOptions);
-    m_soundBox = checkBox("EventSound", tr("Enable So&und on Event"));
+    m_soundBox = checkBox("EventSound", tr("Enable &Sound on Event"));
     m_logBox = checkBox("LogFile", tr("Log &File"));
     m_viewLogButton = new QPushButton(tr("V&iew"));
     m_viewLogButton->setObjectName(QStringLiteral("VlogFile"));
     m_viewLogButton->installEventFilter(this);
     connect(m_viewLogButton, &QPushButton::clicked, this, &MainWindow::viewLog);
     m_startMinimizedBox = checkBox("StartMin", tr("Minimi&ze on Startup"));
+    auto* noticeLabel = new QLabel(tr("&Notify before an event"));
+    noticeLabel->setObjectName(QStringLiteral("LabelNotice"));
+    m_noticeBox = new QSpinBox;
+    m_noticeBox->setObjectName(QStringLiteral("NoticeMinutes"));
+    m_noticeBox->setRange(0, Options::MaxNoticeMinutes);
+    m_noticeBox->setSuffix(tr(" min"));
+    m_noticeBox->setSpecialValueText(tr("Never"));
+    noticeLabel->setBuddy(m_noticeBox);
+    connect(m_noticeBox, &QSpinBox::valueChanged, this, &MainWindow::changeOptions);
 
     // The options one below the other, with thin lines between them.
     auto* countdownRow = new QHBoxLayout;
@@ -274,6 +313,12 @@ QWidget* MainWindow::buildMiscTab()
     options->addLayout(logRow);
     options->addWidget(separator());
     options->addWidget(m_startMinimizedBox);
+    options->addWidget(separator());
+    auto* noticeRow = new QHBoxLayout;
+    noticeRow->addWidget(noticeLabel);
+    noticeRow->addWidget(m_noticeBox);
+    noticeRow->addStretch();
+    options->addLayout(noticeRow);
     options->addStretch();
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(optionsFrame);
@@ -326,10 +371,18 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         correctCountdownText();
     else if (watched == m_table->viewport() && event->type() == QEvent::MouseButtonDblClick)
         editEntry();
-    else if (event->type() == QEvent::KeyPress && isEnterKey(static_cast<QKeyEvent*>(event))) {
+    else if (watched == m_table && event->type() == QEvent::KeyPress &&
+             static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        deleteEntry();
+        return true;
+    } else if (event->type() == QEvent::KeyPress && isEnterKey(static_cast<QKeyEvent*>(event))) {
         // Enter opens the row in the table and presses a focused button, as Space does.
         if (watched == m_table) {
             editEntry();
+            return true;
+        }
+        if (watched == m_timerMinutesBox) {
+            addTimer();
             return true;
         }
         if (auto* button = qobject_cast<QPushButton*>(watched)) {
@@ -337,7 +390,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    return QWidget::eventFilter(watched, event);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::showStarted(bool started)
@@ -357,14 +410,15 @@ void MainWindow::showStarted(bool started)
 void MainWindow::showOptions()
 {
     const Options& options = m_scheduler.options();
-    const QSignalBlocker blockers[] = {QSignalBlocker(m_soundBox), QSignalBlocker(m_abortBox),
-                                       QSignalBlocker(m_startAtLoginBox), QSignalBlocker(m_logBox),
-                                       QSignalBlocker(m_startMinimizedBox)};
+    const QSignalBlocker blockers[] = {QSignalBlocker(m_soundBox),          QSignalBlocker(m_abortBox),
+                                       QSignalBlocker(m_startAtLoginBox),   QSignalBlocker(m_logBox),
+                                       QSignalBlocker(m_startMinimizedBox), QSignalBlocker(m_noticeBox)};
     setCheckValue(m_soundBox, options.EventSound);
     setCheckValue(m_abortBox, options.AbortBtn);
     setCheckValue(m_startAtLoginBox, options.Startup);
     setCheckValue(m_logBox, options.LogFile);
     setCheckValue(m_startMinimizedBox, options.StartMin);
+    m_noticeBox->setValue(options.NoticeMinutes);
     // Typing stays within three characters; a longer stored text is neither cut nor lengthened.
     m_countdownEdit->setMaxLength(std::max<int>(Options::CountdownTypedLength, options.CountTimer.size()));
     if (m_countdownEdit->text() != options.CountTimer)
@@ -379,6 +433,7 @@ void MainWindow::changeOptions()
     options.Startup = checkValue(m_startAtLoginBox);
     options.LogFile = checkValue(m_logBox);
     options.StartMin = checkValue(m_startMinimizedBox);
+    options.NoticeMinutes = m_noticeBox->value();
     options.CountTimer = m_countdownEdit->text();
     m_scheduler.setOptions(options);
 }
@@ -397,6 +452,33 @@ void MainWindow::addEntry()
     const QString error = m_scheduler.addEntry(selectors().entry(Clock::now().date()));
     if (!error.isEmpty())
         showMessage(this, error);
+}
+
+void MainWindow::addTimer()
+{
+    const QString error = m_scheduler.addEntryIn(m_timerMinutesBox->value(), m_eventBox->currentText());
+    if (!error.isEmpty())
+        showMessage(this, error);
+}
+
+void MainWindow::makeButtonMnemonicsWindowWide()
+{
+    // A button on another tab than the one shown answers its mnemonic too; on its own tab it
+    // answers it by itself.
+    for (QPushButton* button : m_tabs->findChildren<QPushButton*>()) {
+        const QKeySequence mnemonic = QKeySequence::mnemonic(button->text());
+        QWidget* page = nullptr;
+        for (int i = 0; i < m_tabs->count(); ++i)
+            if (m_tabs->widget(i)->isAncestorOf(button))
+                page = m_tabs->widget(i);
+        if (mnemonic.isEmpty() || !page)
+            continue;
+        auto* shortcut = new QShortcut(mnemonic, this);
+        connect(shortcut, &QShortcut::activated, button, &QPushButton::animateClick);
+        const auto follow = [this, shortcut, page] { shortcut->setEnabled(m_tabs->currentWidget() != page); };
+        connect(m_tabs, &QTabWidget::currentChanged, shortcut, follow);
+        follow();
+    }
 }
 
 void MainWindow::editEntry()

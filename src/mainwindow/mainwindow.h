@@ -2,13 +2,14 @@
 
 #include "desktop/appicons.h"
 
-#include <QWidget>
+#include <QMainWindow>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 class QTabWidget;
 class QTreeView;
 class Scheduler;
@@ -16,9 +17,10 @@ struct ScheduleSelectors;
 
 // The main window, a view of the scheduler: the Schedule tab shows the schedule and composes
 // entries, and its buttons ask the scheduler to add, edit, delete, start and disable; the Misc
-// Settings tab shows the options and changes them; Exit asks the program to end. Closing the
-// window asks for it to be hidden; the program goes on in the tray.
-class MainWindow : public QWidget {
+// Settings tab shows the options and changes them; Exit asks the program to end. A status
+// line says what runs next. Closing the window asks for it to be hidden; the program goes on
+// in the tray.
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -27,6 +29,8 @@ public:
 
     // The Schedule tab's commands: Add, Edit (also a double-click on the table), Delete.
     void addEntry();
+    // A "Once" entry for the chosen event, the chosen minutes from now.
+    void addTimer();
     void editEntry();
     void deleteEntry();
     void viewLog();
@@ -50,6 +54,8 @@ private:
     // Hands the options the controls show to the scheduler.
     void changeOptions();
     void correctCountdownText();
+    // A button's mnemonic works from any tab.
+    void makeButtonMnemonicsWindowWide();
     int selectedPosition() const;
     void selectRow(int position);
     // Selects the row at `near` (or the last one) when the table has rows and none is selected.
@@ -73,6 +79,9 @@ private:
     QPushButton* m_startButton = nullptr;
     QPushButton* m_disableButton = nullptr;
     QPushButton* m_exitButton = nullptr;
+    QSpinBox* m_timerMinutesBox = nullptr;
+    QPushButton* m_timerButton = nullptr;
+    QSpinBox* m_noticeBox = nullptr;
     QCheckBox* m_abortBox = nullptr;
     QCheckBox* m_startAtLoginBox = nullptr;
     QLineEdit* m_countdownEdit = nullptr;

@@ -79,6 +79,64 @@ TEST_F(MainWindowTest, ARowIsSelectedWheneverTheTableHasRows)
     EXPECT_EQ(env.messages, QStringList{"Nothing to Delete"});
 }
 
+// What runs next, over days: the tray's tooltip and the status line say it with the day and the time
+// left, and the table's last column gives each entry's next run (none for a disabled one; a skipped run
+// gives way to the next day's).
+TEST_F(MainWindowTest, TooltipStatusLineAndNextRunsSayWhatRunsNextAndWhen)
+{
+    const QDate friday = Monday.addDays(4), saturday = Monday.addDays(5);
+    // the entry (time, frequency, status, record date), the time, what the user does; the status, the cell
+    const std::tuple<const char*, QDateTime, std::function<void()>, const char*, const char*> rows[] = {
+        {"07:30:00 PM|Daily",
+         at(19, 0),
+         {},
+         "Next: Reboot today at 07:30:00 PM (in 30 min)",
+         "Mon 12/7/26 07:30:00 PM"},
+        {"07:30:00 PM|Daily", at(19, 0), [this] { scheduler().skipNext(); },
+         "Next: Reboot tomorrow at 07:30:00 PM (in 1 day)", "Tue 12/8/26 07:30:00 PM"},
+        {"07:30:00 PM|Daily",
+         at(20, 0),
+         {},
+         "Next: Reboot tomorrow at 07:30:00 PM (in 23 h 30 min)",
+         "Tue 12/8/26 07:30:00 PM"},
+        {"07:30:00 PM|Weekly||12/11/2026",
+         at(9, 0),
+         {},
+         "Next: Reboot on Friday at 07:30:00 PM (in 4 days)",
+         "Fri 12/11/26 07:30:00 PM"},
+        {"07:30:00 PM|WeekDays",
+         {saturday, QTime(8, 0)},
+         {},
+         "Next: Reboot on Monday at 07:30:00 PM (in 2 days)",
+         "Mon 12/14/26 07:30:00 PM"},
+        {"07:30:00 PM|Once|Disabled", at(19, 0), {}, "Nothing scheduled", ""},
+        {"07:30:00 PM|Daily", at(19, 0), [this] { click("disablebtn"); },
+         "Scheduler stopped: no entry will run", "Mon 12/7/26 07:30:00 PM"},
+        {"07:30:00 PM|Daily",
+         {friday, QTime(19, 29, 30)},
+         {},
+         "Next: Reboot today at 07:30:00 PM (in less than a minute)",
+         "Fri 12/11/26 07:30:00 PM"},
+    };
+    for (const auto& [entry, now, act, status, cell] : rows) {
+        SCOPED_TRACE(entry);
+        const QStringList f = QString(entry).split('|');
+        app.reset();
+        QFile::remove(Paths::settingsFile());
+        clock.set(now);
+        restart();
+        scheduler().addEntry(
+            {makeRecordText(f.value(3).isEmpty() ? Monday : QDate::fromString(f[3], "M/d/yyyy"), f[0]),
+             f.value(2, "").isEmpty() ? "Enabled" : f[2], f[1], "Reboot"});
+        if (act)
+            act();
+        EXPECT_EQ(tray.toolTip, "Lullwick\n" + QString(status));
+        EXPECT_EQ(child<QLabel>("StatusLine")->text(), status);
+        EXPECT_EQ(scheduler().schedule().data(scheduler().schedule().index(0, ScheduleList::NextRunColumn)),
+                  cell);
+    }
+}
+
 // The controls show the scheduler's options and change them: a click on a box, a count typed (three
 // characters at most; a stored longer one is shown whole) and corrected when the box is left. Start
 // and Disable switch the buttons, the window's and the tray's icon. Exit registers start at login as

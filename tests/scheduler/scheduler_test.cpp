@@ -145,6 +145,8 @@ TEST_F(SchedulerTest, CompletionSavesTheWholeScheduleAndWhatDidNotHappenIsLogged
     const auto sleep = [this] {
         QMetaObject::invokeMethod(scheduler().findChild<ClockChangeWatcher*>(), "resumed");
     };
+    const auto postpone = [this] { EXPECT_EQ(scheduler().postpone(), ""); };
+    const auto skip = [this] { EXPECT_EQ(scheduler().skipNext(), ""); };
     // the frequency, the system's refusal, what happens during the countdown, the log option; the
     // power requests, the entries left and the status of the PowerOff entry, the lines logged
     // clang-format off
@@ -158,6 +160,9 @@ TEST_F(SchedulerTest, CompletionSavesTheWholeScheduleAndWhatDidNotHappenIsLogged
         {"Once", "", abort, 1, 0, 4, "Disabled", "PowerOff aborted at 7:30:00 PM on 12/7/2026\""},
         {"Daily", "", abort, 0, 0, 4, "Enabled", ""},
         {"Once", "", sleep, 1, 0, 4, "Disabled", "PowerOff skipped at 7:30:00 PM on 12/7/2026: the computer was asleep"},
+        {"Once", "", postpone, 1, 0, 5, "Disabled", "PowerOff postponed at 7:30:00 PM on 12/7/2026: until 07:40:00 PM"},
+        {"Daily", "", postpone, 1, 0, 5, "Enabled", "PowerOff postponed at"},
+        {"Daily", "", skip, 1, 0, 4, "Enabled", "PowerOff skipped at 7:30:00 PM on 12/7/2026\""},
     };
     // clang-format on
     for (const auto& [frequency, refusal, during, logOn, requests, entriesLeft, statusAfter, logged] : rows) {
@@ -173,8 +178,10 @@ TEST_F(SchedulerTest, CompletionSavesTheWholeScheduleAndWhatDidNotHappenIsLogged
         run(at(19, 30, 30), during);
         EXPECT_EQ(power.requests, std::vector<int>(requests, 12));
         EXPECT_EQ(scheduler().schedule().count(), entriesLeft);
-        EXPECT_EQ(entriesLeft == 4 ? scheduler().schedule().cell(1, ScheduleList::StatusColumn) : "",
+        EXPECT_EQ(entriesLeft >= 4 ? scheduler().schedule().cell(1, ScheduleList::StatusColumn) : "",
                   statusAfter);
+        const ScheduleEntry added{"12/7/2026 07:40:00 PM", "Enabled", "Once", "PowerOff"}; // ten minutes on
+        EXPECT_EQ(entriesLeft == 5 && scheduler().schedule().entry(4) == added, entriesLeft == 5);
         const QList<QByteArray> lines = logLines(), wanted = QByteArray(logged).split('|');
         ASSERT_EQ(lines.size(), *logged ? wanted.size() + 1 : 1);
         for (qsizetype i = 0; *logged && i < wanted.size(); ++i)
@@ -188,6 +195,40 @@ TEST_F(SchedulerTest, CompletionSavesTheWholeScheduleAndWhatDidNotHappenIsLogged
         EXPECT_TRUE(scheduler().isStarted() && !scheduler().isCountingDown());
     }
     EXPECT_EQ(env.programEnds, 4);
+}
+
+// The notice comes the option's minutes before a run (never with 0), and its actions answer it:
+// "Postpone 10 min" and "Skip this time" make no countdown of that run and no request; the first
+// adds a "Once" entry ten minutes on, which counts down in its time.
+TEST_F(SchedulerTest, TheNoticeBeforeARunAndItsActions)
+{
+    // the notice's minutes, the action chosen; when the notice showed, the countdowns after it
+    const std::tuple<int, const char*, const char*, const char*> rows[] = {
+        {5, "", "19:25:00", "Mon 19:30:00"}, {5, "postpone", "19:25:00", "Mon 19:39:00"},
+        {5, "skip", "19:25:00", ""},         {15, "skip", "19:15:00", ""},
+        {0, "", "", "Mon 19:30:00"},
+    };
+    for (const auto& [minutes, action, noticeAt, wantWarned] : rows) {
+        SCOPED_TRACE(::testing::Message() << minutes << " " << action);
+        restart(at(19, 10));
+        setOption(&Options::NoticeMinutes, minutes);
+        add({"07:30:00 PM Daily Reboot"});
+        QString shownAt;
+        const auto notice = QObject::connect(&scheduler(), &Scheduler::noticeDue, [&] {
+            shownAt = Clock::now().toString("hh:mm:ss");
+            EXPECT_EQ(notification.shown, "Reboot at 07:30:00 PM|Next: Reboot today at 07:30:00 PM (in " +
+                                              QString::number(minutes) +
+                                              " min)|Postpone 10 min|Skip this time");
+            EXPECT_FALSE(notification.critical);
+        });
+        run(at(19, 29), [] {});
+        QObject::disconnect(notice);
+        EXPECT_EQ(shownAt, noticeAt);
+        if (*action)
+            emit notification.actionInvoked(action);
+        EXPECT_EQ(run(at(19, 50)).join(' '), wantWarned);
+        EXPECT_TRUE(power.requests.empty());
+    }
 }
 
 // The check sleeps until the next second in which an entry can be due, however far, and still

@@ -38,9 +38,15 @@ WarningWindow::WarningWindow(Scheduler& scheduler, QWidget* parent)
     setObjectName(QStringLiteral("FrmWarning"));
     setWindowTitle(tr("Warning...."));
     setWindowModality(Qt::ApplicationModal);
-    // The black and dark red of the label need a light background, whatever the theme.
+    // The black and dark red of the label need a light background, whatever the theme, and so
+    // do the buttons' captions (a dark theme's style draws dark buttons whatever the palette
+    // says).
     setPalette(warningPalette());
     setAutoFillBackground(true);
+    setStyleSheet(QStringLiteral("QPushButton { background: #f0f0f0; color: black; border: 1px solid #767676;"
+                                 " border-radius: 3px; padding: 0.25em 0.8em; }"
+                                 " QPushButton:hover { background: #e5f1fb; }"
+                                 " QPushButton:focus { border: 2px solid #0060c0; }"));
 
     m_label = new QLabel(tr("Computer is Going to ") + scheduler.countdownEvent().EventKind, this);
     m_label->setObjectName(QStringLiteral("Label1"));

@@ -142,7 +142,9 @@ QWidget* MainWindow::buildScheduleTab()
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->header()->setSectionsMovable(false);
-    m_table->header()->setSectionResizeMode(QHeaderView::Stretch);
+    // Each column as wide as its texts; the last one takes what is left.
+    m_table->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->header()->setStretchLastSection(true);
     m_table->setMinimumHeight(px(3495));
     m_table->viewport()->installEventFilter(this);
     m_table->installEventFilter(this);

@@ -43,10 +43,6 @@ WarningWindow::WarningWindow(Scheduler& scheduler, QWidget* parent)
     // says).
     setPalette(warningPalette());
     setAutoFillBackground(true);
-    setStyleSheet(QStringLiteral("QPushButton { background: #f0f0f0; color: black; border: 1px solid #767676;"
-                                 " border-radius: 3px; padding: 0.25em 0.8em; }"
-                                 " QPushButton:hover { background: #e5f1fb; }"
-                                 " QPushButton:focus { border: 2px solid #0060c0; }"));
 
     m_label = new QLabel(tr("Computer is Going to ") + scheduler.countdownEvent().EventKind, this);
     m_label->setObjectName(QStringLiteral("Label1"));
@@ -80,6 +76,11 @@ WarningWindow::WarningWindow(Scheduler& scheduler, QWidget* parent)
     buttons->addStretch();
     layout->addLayout(buttons);
 
+    for (QPushButton* button : {m_abortButton, m_postponeButton})
+        button->setStyleSheet(QStringLiteral(
+            "QPushButton { background: #f0f0f0; color: black; border: 1px solid #767676; border-radius: 3px;"
+            " padding: 0.25em 0.8em; } QPushButton:hover { background: #e5f1fb; }"
+            " QPushButton:focus { border: 2px solid #0060c0; }"));
     connect(&scheduler, &Scheduler::countdownStepped, this, &WarningWindow::showCountdown);
     showCountdown();
     // Wide enough for the longest caption, so that the button keeps its size as it counts.

@@ -6,15 +6,24 @@ namespace {
 void onClockChange(void* context, ClockChange change)
 {
     auto* watcher = static_cast<ClockChangeWatcher*>(context);
-    if (change == ClockChange::Set)
+    switch (change) {
+    case ClockChange::Set:
         emit watcher->clockSet();
-    else
+        break;
+    case ClockChange::TimeZone:
+        emit watcher->timeZoneChanged();
+        break;
+    case ClockChange::Suspending:
+    case ClockChange::Resumed:
         QMetaObject::invokeMethod(watcher, "onSleepChanged", Q_ARG(bool, change == ClockChange::Suspending));
+        break;
+    }
 }
 
 } // namespace
 
-ClockChangeWatcher::ClockChangeWatcher(QObject* parent) : QObject(parent)
+// Windows names no zone file: the broadcasts cover every change.
+ClockChangeWatcher::ClockChangeWatcher(QObject* parent, const QString& /*localTimeFile*/) : QObject(parent)
 {
     if (HWND window = createClockChangeWindow(onClockChange, this))
         m_handle = reinterpret_cast<qintptr>(window);

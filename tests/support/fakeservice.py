@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 '''fakeservice.py SERVICE[+SERVICE...] run COMMAND [ARGS...]: runs COMMAND against python-dbusmock's
-stand-ins on a private bus: logind (GetSessionByPID gives session "c1"; "auto" exists too), or on the session bus
-trayhost (a StatusNotifierWatcher) and notifications. Exits with COMMAND's status.'''
+stand-ins on a private bus: on the system bus logind (GetSessionByPID gives session "c1"; "auto" exists too) and
+timedated, or on the session bus trayhost (a StatusNotifierWatcher) and notifications. Exits with COMMAND's status.'''
 import os, signal, subprocess, sys
 from dbusmock import MOCK_IFACE, DBusTestCase as Bus
 
@@ -12,6 +12,9 @@ def logind():
     mock.AddMethod('org.freedesktop.login1.Manager', 'GetSessionByPID', 'u', 'o',
                    "ret = '/org/freedesktop/login1/session/c1'", dbus_interface=MOCK_IFACE)
     mock.ClearCalls(dbus_interface=MOCK_IFACE)
+
+def timedated():  # SetTimezone and SetNTP change their properties and announce them
+    Bus.spawn_server_template('timedated', stdout=subprocess.DEVNULL)
 
 def trayhost():
     name = 'org.kde.StatusNotifierWatcher'
@@ -24,11 +27,12 @@ def notifications():
     Bus.spawn_server_template('notification_daemon', {'capabilities': 'body actions'}, stdout=subprocess.DEVNULL)
 
 services = sys.argv[1].split('+')
-if sys.argv[2:3] != ['run'] or not set(services) <= {'logind', 'trayhost', 'notifications'}:
+system = {'logind', 'timedated'}
+if sys.argv[2:3] != ['run'] or not set(services) <= system | {'trayhost', 'notifications'}:
     sys.exit(__doc__)
 signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
 try:  # the mocks end with their bus
-    Bus.start_system_bus() if services == ['logind'] else Bus.start_session_bus()
+    Bus.start_system_bus() if set(services) <= system else Bus.start_session_bus()
     for service in services:
         globals()[service]()
     sys.exit(subprocess.call(sys.argv[3:]))

@@ -94,8 +94,8 @@ TEST(WriteSoundFile, ReplacesWhatLiesAtTheNameAndNeverWritesThroughALink)
     EXPECT_FALSE(WriteSoundFile("C:\\no such folder\\warning.wav", "clip"));
 }
 
-// The hidden window turns the broadcasts about the clock and sleep into calls, and ignores
-// power messages about anything else.
+// The hidden window turns the broadcasts about the clock, sleep and the time zone into calls,
+// and ignores power messages and setting changes about anything else.
 TEST(ClockChangeWindow, BroadcastsBecomeCalls)
 {
     std::vector<ClockChange> seen;
@@ -107,8 +107,11 @@ TEST(ClockChangeWindow, BroadcastsBecomeCalls)
     for (const WPARAM event :
          {PBT_APMSUSPEND, PBT_APMRESUMEAUTOMATIC, PBT_APMRESUMESUSPEND, PBT_APMPOWERSTATUSCHANGE})
         SendMessageW(window, WM_POWERBROADCAST, event, 0);
-    EXPECT_EQ(seen, (std::vector{ClockChange::Set, ClockChange::Suspending, ClockChange::Resumed,
-                                 ClockChange::Resumed}));
+    for (const wchar_t* area : {L"intl", L"Environment", static_cast<const wchar_t*>(nullptr)})
+        SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(area),
+                            SMTO_ABORTIFHUNG, 5000, nullptr);
+    EXPECT_EQ(seen, (std::vector{ClockChange::Set, ClockChange::TimeZone, ClockChange::Suspending,
+                                 ClockChange::Resumed, ClockChange::Resumed, ClockChange::TimeZone}));
     EXPECT_FALSE(IsWindowVisible(window));
     destroyClockChangeWindow(window);
     EXPECT_FALSE(IsWindow(window));

@@ -14,8 +14,14 @@ LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARA
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
     }
     const auto* receiver = reinterpret_cast<const Receiver*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (receiver && message == WM_TIMECHANGE)
+    if (receiver && message == WM_TIMECHANGE) {
         receiver->handler(receiver->context, ClockChange::Set);
+        receiver->handler(receiver->context, ClockChange::TimeZone);
+    }
+    // "intl": the regional settings, which a new time zone may come with.
+    if (receiver && message == WM_SETTINGCHANGE && lParam &&
+        lstrcmpW(reinterpret_cast<const wchar_t*>(lParam), L"intl") == 0)
+        receiver->handler(receiver->context, ClockChange::TimeZone);
     if (receiver && message == WM_POWERBROADCAST) {
         if (wParam == PBT_APMSUSPEND)
             receiver->handler(receiver->context, ClockChange::Suspending);

@@ -32,6 +32,7 @@ CheckPlanner::CheckPlanner(const ScheduleList& schedule, QObject* parent)
     });
     connect(&m_schedule, &ScheduleList::entriesChanged, this, &CheckPlanner::plan);
     connect(&m_clockChange, &ClockChangeWatcher::clockSet, this, &CheckPlanner::plan);
+    connect(&m_clockChange, &ClockChangeWatcher::timeZoneChanged, this, &CheckPlanner::plan);
     connect(&m_clockChange, &ClockChangeWatcher::resumed, this, &CheckPlanner::plan);
     connect(&m_clockChange, &ClockChangeWatcher::resumed, this, &CheckPlanner::resumed);
     plan();

@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-multimedia-dev libgl-dev adwaita-qt6
+  qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev adwaita-qt6
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-apps imagemagick dbus python3-dbusmock
   desktop-file-utils appstream dpkg-dev file faketime pulseaudio pulseaudio-utils

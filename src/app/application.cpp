@@ -156,7 +156,7 @@ void Application::onCountdownStepped()
         m_services.notification.close();
         return;
     }
-    Notice notice{tr("Computer is Going to ") + m_scheduler.countdownEvent().EventKind,
+    Notice notice{WarningWindow::title(m_scheduler.countdownEvent().EventKind),
                   WarningWindow::timeLeftText(m_scheduler.secondsLeft()),
                   true,
                   {}};
@@ -187,7 +187,9 @@ void Application::showNotice()
     const NextRun run = m_scheduler.next();
     m_services.notification.close();
     m_services.notification.show(
-        {tr("%1 at %2").arg(run.event, formatTimeText(run.when.time().msecsSinceStartOfDay() / 1000)),
+        {tr("%1 at %2")
+             .arg(Values::displayName(run.event),
+                  formatTimeText(run.when.time().msecsSinceStartOfDay() / 1000)),
          m_scheduler.status(),
          false,
          {{PostponeAction, tr("Postpone %1 min").arg(Scheduler::DefaultPostponeMinutes)},

@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "app/translations.h"
 #include "desktop/desktopnotification.h"
 #include "desktop/paths.h"
 #include "desktop/platformchoice.h"
@@ -14,6 +15,7 @@ int main(int argc, char** argv)
     Paths::ignoreRelativeFolderVariables();
     choosePlatform();
     QApplication app(argc, argv);
+    installTranslations(app);
     app.setApplicationName(QStringLiteral("Lullwick"));
     app.setDesktopFileName(QStringLiteral("lullwick"));
     // The program lives on in the notification area when its window is hidden.

@@ -115,13 +115,19 @@ EditWindow::EditWindow(Scheduler& scheduler, int position, QWidget* parent)
 void EditWindow::preset()
 {
     const ScheduleSelectors selectors = this->selectors();
-    selectors.fill(-1, Clock::now().date());
+    const ScheduleList& schedule = m_scheduler.schedule();
+    const int position = schedule.positionOf(m_entryId);
+    // The events the system can carry out, and the entry's own, which stays on offer for it.
+    QStringList events = m_scheduler.offeredEvents();
+    if (position >= 0 && Values::Events.contains(schedule.entry(position).Event) &&
+        !events.contains(schedule.entry(position).Event))
+        events << schedule.entry(position).Event;
+    selectors.fill(-1, Clock::now().date(), events);
     m_hourBox->setCurrentIndex(0);
     m_minuteBox->setCurrentIndex(0);
     m_secondBox->setCurrentIndex(0);
 
-    const ScheduleList& schedule = m_scheduler.schedule();
-    if (const int position = schedule.positionOf(m_entryId); position >= 0) {
+    if (position >= 0) {
         // The table's time text, "hh:mm:ss AM"; empty for a record that cannot be read, which
         // then opens at 01:00:00 rather than with empty selectors that would save another
         // unreadable record.
@@ -129,16 +135,15 @@ void EditWindow::preset()
         presetIndex(m_hourBox, twoDigitsAt(time, 0) - 1);
         presetIndex(m_minuteBox, twoDigitsAt(time, 3));
         presetIndex(m_secondBox, twoDigitsAt(time, 6));
-        m_meridiemBox->setCurrentText(time.mid(9, 2) == QLatin1String("AM") ? QStringLiteral("AM")
-                                                                            : QStringLiteral("PM"));
+        ScheduleSelectors::show(m_meridiemBox, time.mid(9, 2) == QLatin1String("AM") ? QStringLiteral("AM")
+                                                                                     : QStringLiteral("PM"));
         const ScheduleEntry entry = schedule.entry(position);
-        m_statusBox->setCurrentText(entry.Status == QLatin1String("Enabled") ? QStringLiteral("Enabled")
-                                                                             : QStringLiteral("Disabled"));
+        ScheduleSelectors::show(m_statusBox, entry.Status == QLatin1String("Enabled")
+                                                 ? QStringLiteral("Enabled")
+                                                 : QStringLiteral("Disabled"));
         // A value the selector does not offer leaves it empty.
-        m_frequencyBox->setCurrentIndex(
-            m_frequencyBox->findText(entry.Frequency, Qt::MatchExactly | Qt::MatchCaseSensitive));
-        m_eventBox->setCurrentIndex(
-            m_eventBox->findText(entry.Event, Qt::MatchExactly | Qt::MatchCaseSensitive));
+        ScheduleSelectors::show(m_frequencyBox, entry.Frequency);
+        ScheduleSelectors::show(m_eventBox, entry.Event);
         if (schedule.recordDate(position).isValid())
             selectors.showWeekdayOf(schedule.recordDate(position));
     }

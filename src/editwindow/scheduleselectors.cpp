@@ -10,11 +10,13 @@ const QLatin1String Weekly("Weekly");
 
 } // namespace
 
-void ScheduleSelectors::fill(int shownIndex, const QDate& date) const
+void ScheduleSelectors::fill(int shownIndex, const QDate& date, const QStringList& events) const
 {
-    const auto fillOne = [shownIndex](QComboBox* combo, const QStringList& items) {
+    // Each item shows its value in the user's language and keeps the stored value as its data.
+    const auto fillOne = [shownIndex](QComboBox* combo, const QStringList& values) {
         combo->clear();
-        combo->addItems(items);
+        for (const QString& value : values)
+            combo->addItem(Values::displayName(value), value);
         combo->setCurrentIndex(shownIndex);
     };
     fillOne(hour, Values::twoDigitNumbers(1, 12));
@@ -23,16 +25,16 @@ void ScheduleSelectors::fill(int shownIndex, const QDate& date) const
     fillOne(meridiem, Values::Meridiems);
     fillOne(status, Values::Statuses);
     fillOne(frequency, Values::Frequencies);
-    fillOne(event, Values::Events);
+    fillOne(event, events);
     weekday->clear();
     for (int day = Qt::Monday; day <= Qt::Sunday; ++day)
         weekday->addItem(weekdayName(day));
     showWeekdayOf(date);
-    const auto followFrequency = [box = weekday](const QString& chosen) {
-        box->setEnabled(chosen == Weekly);
+    const auto followFrequency = [box = weekday, frequency = frequency] {
+        box->setEnabled(frequency->currentData().toString() == Weekly);
     };
-    QObject::connect(frequency, &QComboBox::currentTextChanged, weekday, followFrequency);
-    followFrequency(frequency->currentText());
+    QObject::connect(frequency, &QComboBox::currentIndexChanged, weekday, followFrequency);
+    followFrequency();
 }
 
 void ScheduleSelectors::showWeekdayOf(const QDate& date) const
@@ -40,14 +42,22 @@ void ScheduleSelectors::showWeekdayOf(const QDate& date) const
     weekday->setCurrentIndex(date.isValid() ? date.dayOfWeek() - Qt::Monday : -1);
 }
 
+QString ScheduleSelectors::value(const QComboBox* combo)
+{
+    return combo->currentData().toString();
+}
+
+void ScheduleSelectors::show(QComboBox* combo, const QString& value)
+{
+    combo->setCurrentIndex(combo->findData(value));
+}
+
 ScheduleEntry ScheduleSelectors::entry(const QDate& today) const
 {
-    const QString timeText = hour->currentText() + QLatin1Char(':') + minute->currentText() +
-                             QLatin1Char(':') + second->currentText() + QLatin1Char(' ') +
-                             meridiem->currentText();
+    const QString timeText = value(hour) + QLatin1Char(':') + value(minute) + QLatin1Char(':') +
+                             value(second) + QLatin1Char(' ') + value(meridiem);
     const int day = weekday->currentIndex() + Qt::Monday;
     const QDate date =
-        frequency->currentText() == Weekly && day >= Qt::Monday ? nextDateOnWeekday(today, day) : today;
-    return {makeRecordText(date, timeText), status->currentText(), frequency->currentText(),
-            event->currentText()};
+        value(frequency) == Weekly && day >= Qt::Monday ? nextDateOnWeekday(today, day) : today;
+    return {makeRecordText(date, timeText), value(status), value(frequency), value(event)};
 }

@@ -19,12 +19,18 @@ struct ScheduleSelectors {
     QComboBox* weekday;
     QComboBox* event;
 
-    // Fills each with its value set and shows the item at `shownIndex` (-1: none); the day
-    // of the week shows the day of `date`. Call once per set of selectors.
-    void fill(int shownIndex, const QDate& date) const;
+    // Fills each with its value set (the event with `events`, those the system can carry out)
+    // and shows the item at `shownIndex` (-1: none); the day of the week shows the day of
+    // `date`. Call once per set of selectors. Items show their values in the user's language.
+    void fill(int shownIndex, const QDate& date, const QStringList& events) const;
     // Shows the day of the week of `date`.
     void showWeekdayOf(const QDate& date) const;
     // The entry the selectors show, as made on `today`: its record's date is today, or for
     // a "Weekly" entry the first date from today on that falls on the chosen day.
     ScheduleEntry entry(const QDate& today) const;
+
+    // The stored value a selector shows ("" for none), and showing one (none when it offers
+    // no such value).
+    static QString value(const QComboBox* combo);
+    static void show(QComboBox* combo, const QString& value);
 };

@@ -44,7 +44,7 @@ WarningWindow::WarningWindow(Scheduler& scheduler, QWidget* parent)
     setPalette(warningPalette());
     setAutoFillBackground(true);
 
-    m_label = new QLabel(tr("Computer is Going to ") + scheduler.countdownEvent().EventKind, this);
+    m_label = new QLabel(title(scheduler.countdownEvent().EventKind), this);
     m_label->setObjectName(QStringLiteral("Label1"));
     QFont bold = m_label->font();
     bold.setBold(true);
@@ -93,6 +93,24 @@ WarningWindow::WarningWindow(Scheduler& scheduler, QWidget* parent)
 }
 
 WarningWindow::~WarningWindow() = default;
+
+QString WarningWindow::title(const QString& event)
+{
+    // A sentence for each event, so that a language can say each in its own way.
+    static constexpr const char* Titles[][2] = {
+        {"Shutdown", QT_TR_NOOP("Computer is Going to Shutdown")},
+        {"Logoff", QT_TR_NOOP("Computer is Going to Logoff")},
+        {"Reboot", QT_TR_NOOP("Computer is Going to Reboot")},
+        {"PowerOff", QT_TR_NOOP("Computer is Going to PowerOff")},
+        {"Suspend", QT_TR_NOOP("Computer is Going to Suspend")},
+        {"Hibernate", QT_TR_NOOP("Computer is Going to Hibernate")},
+        {"Lock", QT_TR_NOOP("Computer is Going to Lock")},
+    };
+    for (const auto& [name, text] : Titles)
+        if (event == QLatin1String(name))
+            return tr(text);
+    return tr("Computer is Going to %1").arg(event);
+}
 
 QString WarningWindow::timeLeftText(int secondsLeft)
 {

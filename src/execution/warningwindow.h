@@ -20,6 +20,8 @@ public:
 
     // The text that says how long is left, for the notification and screen readers too.
     static QString timeLeftText(int secondsLeft);
+    // What the warning says is coming: "Computer is Going to Reboot".
+    static QString title(const QString& event);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -191,7 +191,7 @@ QWidget* MainWindow::buildScheduleTab()
         selectorGrid->addWidget(label, 0, column);
         selectorGrid->addWidget(s.combo, 1, column++);
     }
-    selectors().fill(0, Clock::now().date());
+    selectors().fill(0, Clock::now().date(), m_scheduler.offeredEvents());
 
     struct Button {
         QPushButton*& button;
@@ -458,7 +458,8 @@ void MainWindow::addEntry()
 
 void MainWindow::addTimer()
 {
-    const QString error = m_scheduler.addEntryIn(m_timerMinutesBox->value(), m_eventBox->currentText());
+    const QString error =
+        m_scheduler.addEntryIn(m_timerMinutesBox->value(), ScheduleSelectors::value(m_eventBox));
     if (!error.isEmpty())
         showMessage(this, error);
 }

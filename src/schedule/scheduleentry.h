@@ -25,4 +25,9 @@ inline const QStringList Events{QStringLiteral("Shutdown"), QStringLiteral("Logo
 inline const QStringList Meridiems{QStringLiteral("AM"), QStringLiteral("PM")};
 // "01".."12" for hours (from 1), "00".."59" for minutes and seconds (from 0).
 QStringList twoDigitNumbers(int from, int to);
+
+// A stored value as the user reads it, in the user's language ("Enabled", "Weekly",
+// "PowerOff"...); the store and the event log keep the stored value itself. A value no
+// selector offers is shown as it is.
+QString displayName(const QString& value);
 } // namespace Values

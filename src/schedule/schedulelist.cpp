@@ -7,14 +7,6 @@
 #include <QLocale>
 #include <algorithm>
 
-QStringList Values::twoDigitNumbers(int from, int to)
-{
-    QStringList numbers;
-    for (int n = from; n <= to; ++n)
-        numbers << QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-    return numbers;
-}
-
 namespace {
 
 // The selector's own text when `text` is one of its values: a schedule of a thousand entries
@@ -212,8 +204,12 @@ QVariant ScheduleList::data(const QModelIndex& index, int role) const
     // The table names the day of a "Weekly" entry, which the store keeps as its record's date.
     if (index.column() == FrequencyColumn && row.entry.Frequency == QLatin1String("Weekly") &&
         row.date.isValid())
-        return tr("%1 (%2)").arg(row.entry.Frequency, weekdayName(row.date.dayOfWeek()));
-    return cell(index.row(), static_cast<Column>(index.column()));
+        return tr("%1 (%2)").arg(Values::displayName(row.entry.Frequency), weekdayName(row.date.dayOfWeek()));
+    const QString text = cell(index.row(), static_cast<Column>(index.column()));
+    return index.column() == StatusColumn || index.column() == FrequencyColumn ||
+                   index.column() == EventColumn
+               ? Values::displayName(text)
+               : text;
 }
 
 QVariant ScheduleList::headerData(int section, Qt::Orientation orientation, int role) const

@@ -156,5 +156,5 @@ QDate nextDateOnWeekday(const QDate& from, int dayOfWeek)
 
 QString weekdayName(int dayOfWeek)
 {
-    return QLocale::c().dayName(dayOfWeek, QLocale::LongFormat);
+    return QLocale().dayName(dayOfWeek, QLocale::LongFormat);
 }

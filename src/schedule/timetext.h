@@ -30,6 +30,6 @@ std::optional<RecordMoment> parseRecordText(QStringView record);
 // The first date from `from` on, `from` itself included, that falls on `dayOfWeek`.
 QDate nextDateOnWeekday(const QDate& from, int dayOfWeek);
 
-// The name of a day of the week as the program shows it, in English like the rest of its
-// texts whatever the user's locale (the day tests compare numbers, never names).
+// The name of a day of the week as the program shows it, in the user's language (the day
+// tests compare numbers, never names).
 QString weekdayName(int dayOfWeek);

@@ -354,8 +354,8 @@ void Scheduler::refresh()
                                         : tr("on %1").arg(QLocale().dayName(run.when.date().dayOfWeek()));
         const qint64 left = now.secsTo(run.when);
         status = tr("Next: %1 %2 at %3 (%4)")
-                     .arg(run.event, day, formatTimeText(run.when.time().msecsSinceStartOfDay() / 1000),
-                          timeLeftText(left));
+                     .arg(Values::displayName(run.event), day,
+                          formatTimeText(run.when.time().msecsSinceStartOfDay() / 1000), timeLeftText(left));
         // The text moves on with the time left, and the day's name at midnight.
         const qint64 toMidnight = now.secsTo(QDateTime(now.date().addDays(1), QTime(0, 0)));
         m_refreshTimer->start(1000 * std::min(secondsUntilTimeLeftChanges(left), toMidnight));

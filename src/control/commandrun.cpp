@@ -23,7 +23,8 @@ struct Tr {
 constexpr int AnswerWaitMs = 10000;
 constexpr int RetryMs = 100;
 
-int fail(const QString& message, int status = CommandStatus::Failed)
+// One line on standard error; returns `status`.
+int printError(const QString& message, int status = CommandStatus::Failed)
 {
     std::fprintf(stderr, "lullwick: %s\n", message.simplified().toLocal8Bit().constData());
     return status;
@@ -32,7 +33,7 @@ int fail(const QString& message, int status = CommandStatus::Failed)
 int print(const ControlReply& reply)
 {
     if (reply.error != ControlReply::Error::None)
-        return fail(reply.message);
+        return printError(reply.message);
     for (const QString& line : reply.lines)
         std::printf("%s\n", line.toLocal8Bit().constData());
     return CommandStatus::Done;
@@ -45,7 +46,7 @@ int runWithoutInstance(const ControlRequest& request)
     if (what == WithoutInstance::StartsProgram)
         return CommandStatus::StartProgram;
     if (what == WithoutInstance::NeedsInstance)
-        return fail(Tr::tr("Lullwick is not running."), CommandStatus::NotRunning);
+        return printError(Tr::tr("Lullwick is not running."), CommandStatus::NotRunning);
     OfflineServices services;
     Scheduler scheduler(services.services());
     QStringList problems;
@@ -55,7 +56,7 @@ int runWithoutInstance(const ControlRequest& request)
     // A change that cannot be saved says why below.
     if (what == WithoutInstance::ReadsStore)
         for (const QString& problem : problems)
-            fail(problem);
+            printError(problem);
     ControlReply reply = Controller(scheduler).execute(request);
     if (reply.error == ControlReply::Error::None && what == WithoutInstance::ChangesStore) {
         if (const QString error = scheduler.save(); !error.isEmpty())
@@ -70,7 +71,7 @@ int runCommandLine(const QStringList& arguments)
 {
     const ParsedCommandLine parsed = parseCommandLine(arguments);
     if (!parsed.request)
-        return fail(parsed.error);
+        return printError(parsed.error);
     QElapsedTimer waited;
     waited.start();
     for (;;) {
@@ -83,7 +84,7 @@ int runCommandLine(const QStringList& arguments)
         if (const auto reply = sendToRunningInstance(*parsed.request, &why))
             return print(*reply);
         if (waited.hasExpired(AnswerWaitMs))
-            return fail(Tr::tr("Lullwick is running but does not answer: %1").arg(why));
+            return printError(Tr::tr("Lullwick is running but does not answer: %1").arg(why));
         QThread::msleep(RetryMs);
     }
 }

@@ -39,6 +39,7 @@ ControlReply Controller::execute(const ControlRequest& request)
 {
     const QVariantList& a = request.arguments;
     const uint number = a.value(0).toUInt();
+    const int position = positionOf(number); // for the commands on an entry
     switch (request.command) {
     case Command::List: {
         QStringList lines;
@@ -53,13 +54,12 @@ ControlReply Controller::execute(const ControlRequest& request)
     case Command::AddIn:
         return addIn(number, a.value(1).toString());
     case Command::Delete:
-        return positionOf(number) < 0 ? badPosition(number)
-                                      : answer(m_scheduler.removeEntry(positionOf(number)));
+        return position < 0 ? badPosition(number) : answer(m_scheduler.removeEntry(position));
     case Command::Enable:
     case Command::Disable:
-        return positionOf(number) < 0 ? badPosition(number)
-                                      : answer(m_scheduler.setEntryEnabled(
-                                            positionOf(number), request.command == Command::Enable));
+        return position < 0
+                   ? badPosition(number)
+                   : answer(m_scheduler.setEntryEnabled(position, request.command == Command::Enable));
     case Command::Postpone:
         return number < 1 || number > Scheduler::MaxMinutesAhead ? badMinutes(number)
                                                                  : answer(m_scheduler.postpone(int(number)));
@@ -102,7 +102,7 @@ ControlReply Controller::addIn(uint minutes, const QString& event)
         event.isEmpty() ? Values::Events.first() : EntryWords::valueNamed(event, m_scheduler.offeredEvents());
     if (named.isEmpty())
         return ControlReply::refused(Error::InvalidArgument,
-                                     EntryWords::unknown(tr("event"), event, m_scheduler.offeredEvents()));
+                                     EntryWords::unknownEvent(event, m_scheduler.offeredEvents()));
     return added(m_scheduler.addEntryIn(int(minutes), named));
 }
 
@@ -137,8 +137,9 @@ ControlReply Controller::badMinutes(uint minutes)
 QString Controller::entryLine(int position) const
 {
     const ScheduleList& schedule = m_scheduler.schedule();
+    // A stored text may hold a tab or a line end, which must not split the line.
     const auto cell = [&](ScheduleList::Column column) {
-        return schedule.data(schedule.index(position, column)).toString();
+        return schedule.data(schedule.index(position, column)).toString().simplified();
     };
     return QStringList{QString::number(position + 1),    cell(ScheduleList::TimeColumn),
                        cell(ScheduleList::StatusColumn), cell(ScheduleList::FrequencyColumn),

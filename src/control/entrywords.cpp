@@ -29,9 +29,9 @@ QString EntryWords::valueNamed(const QString& word, const QStringList& values)
     return {};
 }
 
-QString EntryWords::unknown(const QString& what, const QString& word, const QStringList& values)
+QString EntryWords::unknownEvent(const QString& word, const QStringList& events)
 {
-    return tr("Unknown %1 \"%2\": one of %3.").arg(what, word, values.join(QStringLiteral(", ")));
+    return tr("Unknown event \"%1\": one of %2.").arg(word, events.join(QStringLiteral(", ")));
 }
 
 EntryWords::EntryWords(const QString& words, const QDate& today, const QStringList& events)
@@ -50,15 +50,13 @@ EntryWords::EntryWords(const QString& words, const QDate& today, const QStringLi
         rest.isEmpty() ? Values::Frequencies.first() : valueNamed(rest.first(), Values::Frequencies);
     const QString event = rest.size() < 2 ? Values::Events.first() : valueNamed(rest.at(1), events);
     const int day = rest.size() < 3 ? today.dayOfWeek() : weekdayNamed(rest.at(2));
-    QStringList days;
-    for (int d = Qt::Monday; d <= Qt::Sunday; ++d)
-        days << weekdayName(d);
     if (frequency.isEmpty())
-        m_error = unknown(tr("frequency"), rest.first(), Values::Frequencies);
+        m_error = tr("Unknown frequency \"%1\": one of %2.")
+                      .arg(rest.first(), Values::Frequencies.join(QStringLiteral(", ")));
     else if (event.isEmpty())
-        m_error = unknown(tr("event"), rest.at(1), events);
+        m_error = unknownEvent(rest.at(1), events);
     else if (day == 0)
-        m_error = unknown(tr("day of the week"), rest.at(2), days);
+        m_error = tr("Unknown day of the week \"%1\": Monday to Sunday, or Mon to Sun.").arg(rest.at(2));
     else if (rest.size() > 2 && frequency != QLatin1String("Weekly"))
         m_error = tr("A day of the week \"%1\" goes only with Weekly.").arg(rest.at(2));
     else if (rest.size() > 3)

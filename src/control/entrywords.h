@@ -25,7 +25,7 @@ public:
     // The value of `values` that `word` names in any letter case, or "".
     static QString valueNamed(const QString& word, const QStringList& values);
     // "Unknown event "Sleep": one of Shutdown, Logoff, ...".
-    static QString unknown(const QString& what, const QString& word, const QStringList& values);
+    static QString unknownEvent(const QString& word, const QStringList& events);
 
 private:
     ScheduleEntry m_entry;

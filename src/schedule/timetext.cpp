@@ -149,6 +149,15 @@ std::optional<RecordMoment> parseRecordText(QStringView record)
     return RecordMoment{date.value_or(QDate(1899, 12, 30)), seconds.value_or(0)};
 }
 
+std::optional<int> parseTimeText(QStringView text)
+{
+    Reader in(text);
+    in.skipBlanks();
+    const auto seconds = readTime(in);
+    in.skipBlanks();
+    return in.atEnd() ? seconds : std::nullopt;
+}
+
 QDate nextDateOnWeekday(const QDate& from, int dayOfWeek)
 {
     return from.addDays((dayOfWeek - from.dayOfWeek() + 7) % 7);

@@ -25,6 +25,10 @@ struct RecordMoment {
 // lower-case am/pm and a 24-hour time without am/pm. Anything else gives nothing.
 std::optional<RecordMoment> parseRecordText(QStringView record);
 
+// Reads a time of day alone, in seconds since midnight: "hh:mm:ss AM" or a 24-hour "HH:MM[:SS]",
+// as a record's time is read. Anything else, a date included, gives nothing.
+std::optional<int> parseTimeText(QStringView text);
+
 // Days of the week are numbered as Qt numbers them: 1 Monday to 7 Sunday.
 
 // The first date from `from` on, `from` itself included, that falls on `dayOfWeek`.

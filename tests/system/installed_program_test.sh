@@ -5,6 +5,8 @@ set -euo pipefail
 source "$(dirname "$0")/../support/scripttest.sh"
 (cd "$1" && cpack -G DEB -D CPACK_DEBIAN_PACKAGE_SHLIBDEPS=OFF >"$work/cpack.log" 2>&1) || fail "cpack" # no dependency list: slow, and unread
 dpkg-deb -x "$(ls -t "$1"/lullwick_*.deb | head -n1)" "$work/root"
+[[ -f $work/root/usr/share/man/man1/lullwick.1 && -f $work/root/usr/share/dbus-1/interfaces/io.github.lullwick.Lullwick.xml ]] ||
+    fail "no manual page or D-Bus interface description in the package"
 export PULSE_SERVER=unix:$work/pulse.socket
 XDG_RUNTIME_DIR=$work HOME=$work pulseaudio -n --daemonize=no --exit-idle-time=-1 --log-target="file:$work/pulse.log" \
     -L "module-native-protocol-unix socket=$work/pulse.socket auth-anonymous=1" -L module-null-sink 2>/dev/null &

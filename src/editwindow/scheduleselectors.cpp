@@ -1,5 +1,6 @@
 #include "scheduleselectors.h"
 
+#include "schedule/newentry.h"
 #include "schedule/timetext.h"
 
 #include <QComboBox>
@@ -56,8 +57,6 @@ ScheduleEntry ScheduleSelectors::entry(const QDate& today) const
 {
     const QString timeText = value(hour) + QLatin1Char(':') + value(minute) + QLatin1Char(':') +
                              value(second) + QLatin1Char(' ') + value(meridiem);
-    const int day = weekday->currentIndex() + Qt::Monday;
-    const QDate date =
-        value(frequency) == Weekly && day >= Qt::Monday ? nextDateOnWeekday(today, day) : today;
-    return {makeRecordText(date, timeText), value(status), value(frequency), value(event)};
+    return newEntry(today, timeText, value(status), value(frequency), value(event),
+                    weekday->currentIndex() + Qt::Monday);
 }

@@ -10,15 +10,29 @@ MessageBoxHook hook;
 QuestionHook questionHook;
 } // namespace
 
-void showMessage(QWidget* parent, const QString& text)
+namespace {
+
+void show(QWidget* parent, const QString& text, QMessageBox::Icon icon)
 {
     const QString caption = QString::fromLatin1(AppTitle);
     if (hook) {
         hook(text, caption);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+} // namespace
+
+void showMessage(QWidget* parent, const QString& text)
+{
+    show(parent, text, QMessageBox::NoIcon);
+}
+
+void showWarning(QWidget* parent, const QString& text)
+{
+    show(parent, text, QMessageBox::Warning);
 }
 
 void setMessageBoxHook(MessageBoxHook newHook)

@@ -8,6 +8,8 @@ class QWidget;
 // Shows text in a modal box with an OK button only, no icon and the caption "Lullwick",
 // and returns when the user has dismissed it.
 void showMessage(QWidget* parent, const QString& text);
+// The same with a warning icon, for what went wrong.
+void showWarning(QWidget* parent, const QString& text);
 
 // Replaces the box for tests: the hook receives text and caption instead, and nothing is
 // shown. An empty hook restores the real box.

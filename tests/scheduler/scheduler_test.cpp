@@ -89,8 +89,8 @@ protected:
 
 } // namespace
 
-// The countdown's one number goes down to 0 from the count (one that is no number, or negative,
-// counts 10; 2.5 rounds to even; 0 and 1 count a second more); the sound plays, when on, as an odd
+// The countdown's one number goes down to 0 from the count (one that is no number, negative or
+// beyond 16 bits counts 10; 2.5 rounds to even; 0 and 1 count a second more); the sound plays, when on, as an odd
 // number is reached; 0 completes. An abort, allowed by the option, ends it; the check, and the tray
 // icon, pause meanwhile.
 TEST_F(SchedulerTest, CountdownTable)
@@ -103,6 +103,8 @@ TEST_F(SchedulerTest, CountdownTable)
         {"1", 1, 1, false, {2, 1, 0}, {0, 1, 1}},
         {"0", 1, 1, false, {1, 0}, {0, 0}},
         {"abc", 1, 1, false, {10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0}, {0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5}},
+        {"32768", 0, 1, false, {10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0}, std::vector<int>(11, 0)},
+        {"32767", 1, 1, true, {32767}, {0}},
         {"-3", 1, 1, true, {10}, {0}},
         {"3", 1, 0, true, {3, 2, 1, 0}, {0, 0, 1, 1}},
         {"3", 0, 2, true, {3, 2, 1, 0}, {0, 0, 0, 0}},
@@ -130,7 +132,7 @@ TEST_F(SchedulerTest, CountdownTable)
         EXPECT_EQ(env.programEnds, completed ? 1 : 0);
         EXPECT_TRUE(!scheduler().isCountingDown() && tray.visible());
     }
-    EXPECT_EQ(power.requests, std::vector<int>(8, 6)) << "a reboot for each completed countdown";
+    EXPECT_EQ(power.requests, std::vector<int>(9, 6)) << "a reboot for each completed countdown";
 }
 
 // Every completion saves the whole schedule before the request: a "Once" entry is gone, entries

@@ -22,25 +22,37 @@ start() { # HOME RUNTIME_FOLDER: starts the program there as $app
     pids+=("$app")
 }
 
-# A "Once" power-off entry due in 4 s is carried out, its clip playing, and leaves the store.
-home=$work/home-once
-mkdir -p "$home/config/Lullwick"
-# The store is read by position: every option is written, in its place.
-printf '[1]\nSetTime=%s\nStatus=Enabled\nFrequency=Once\nEvent=PowerOff\nSound=1\nAbortBtn=1\nCountTimer=3\nStartup=0\nLogFile=1\nStartMin=0\n' \
-    "$(LC_ALL=C date -d @$(($(date +%s) + 4)) '+%-m/%-d/%Y %I:%M:%S %p')" >"$home/config/Lullwick/Lullwick.ini"
-echo "the user's" >"$home/own.txt" && ln -s own.txt "$home/warning.wav" # not to be written through
-start "$home" "$home/runtime"
-wait_for 20 eval '[[ -n $(xdotool search --onlyvisible --name "^Warning\.\.\.\.$" 2>/dev/null) ]]' || fail "no warning"
-wait_for 6 eval '[[ -n $(pactl list short sink-inputs) ]]' || fail "no stream reached the sound server"
-grep -q libQt6Multimedia "/proc/$app/maps" || fail "the stream did not come from Qt Multimedia"
-wait_for 15 ended || fail "the program did not end after the countdown"
-calls=$(dbus-send --system --print-reply --dest=org.freedesktop.login1 /org/freedesktop/login1 org.freedesktop.DBus.Mock.GetCalls)
-[[ $(grep -c '"' <<<"$calls") == 1 && $(grep -A2 '"PowerOff"' <<<"$calls") == *"boolean false"* ]] ||
-    fail "expected one non-interactive PowerOff request, got: $calls"
-grep -qE '^"PowerOff at [0-9]{1,2}:[0-9]{2}:[0-9]{2} (AM|PM) on [0-9]{1,2}/[0-9]{1,2}/[0-9]{4}"'$'\r''$' \
-    "$home/data/Lullwick/LogFile.log" || fail "no log line: $(cat -A "$home/data/Lullwick/LogFile.log")"
-! grep -q 'Frequency=Once' "$home/config/Lullwick/Lullwick.ini" || fail "the Once entry is still stored"
-[[ $(cat "$home/own.txt") == "the user's" ]] || fail "the clip was written through warning.wav"
+# A "Once" power-off entry due in 4 s is carried out and leaves the store; its clip plays through Qt
+# Multimedia with the sound option on, and with it off nothing of the player is even loaded.
+mock() { dbus-send --system --print-reply --dest=org.freedesktop.login1 /org/freedesktop/login1 org.freedesktop.DBus.Mock."$1"; }
+for sound in 1 0; do
+    home=$work/home-once-$sound
+    mkdir -p "$home/config/Lullwick"
+    # The store is read by position: every option is written, in its place.
+    printf '[1]\nSetTime=%s\nStatus=Enabled\nFrequency=Once\nEvent=PowerOff\nSound=%s\nAbortBtn=1\nCountTimer=3\nStartup=0\nLogFile=1\nStartMin=0\n' \
+        "$(LC_ALL=C date -d @$(($(date +%s) + 4)) '+%-m/%-d/%Y %I:%M:%S %p')" $sound >"$home/config/Lullwick/Lullwick.ini"
+    echo "the user's" >"$home/own.txt" && ln -s own.txt "$home/warning.wav" # not to be written through
+    mock ClearCalls >/dev/null
+    start "$home" "$home/runtime"
+    wait_for 20 eval '[[ -n $(xdotool search --onlyvisible --name "^Warning\.\.\.\.$" 2>/dev/null) ]]' || fail "no warning"
+    if ((sound)); then
+        wait_for 6 eval '[[ -n $(pactl list short sink-inputs) ]]' || fail "no stream reached the sound server"
+        grep -q libQt6Multimedia "/proc/$app/maps" || fail "the stream did not come from Qt Multimedia"
+    else
+        while ! ended; do # until the end of the countdown
+            ! grep -q libQt6Multimedia "/proc/$app/maps" 2>/dev/null || fail "the player was loaded with the sound off"
+            sleep 0.1
+        done
+    fi
+    wait_for 15 ended || fail "the program did not end after the countdown"
+    calls=$(mock GetCalls)
+    [[ $(grep -c '"' <<<"$calls") == 1 && $(grep -A2 '"PowerOff"' <<<"$calls") == *"boolean false"* ]] ||
+        fail "expected one non-interactive PowerOff request, got: $calls"
+    grep -qE '^"PowerOff at [0-9]{1,2}:[0-9]{2}:[0-9]{2} (AM|PM) on [0-9]{1,2}/[0-9]{1,2}/[0-9]{4}"'$'\r''$' \
+        "$home/data/Lullwick/LogFile.log" || fail "no log line: $(cat -A "$home/data/Lullwick/LogFile.log")"
+    ! grep -q 'Frequency=Once' "$home/config/Lullwick/Lullwick.ini" || fail "the Once entry is still stored"
+    [[ $(cat "$home/own.txt") == "the user's" ]] || fail "the clip was written through warning.wav"
+done
 
 # A second start shows "Program Already Running"; a signal that ends it there (its terminal
 # closed, the session ending) leaves the store (CR LF line ends, which a save would not write)

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// What carrying out `event` does, in the user's language, as words that complete "Lullwick
+// could not …": "power off the computer", "log you off", "lock the screen". An event this
+// version does not know gives `carry out "<event>"`.
+QString eventActionText(const QString& event);

@@ -22,18 +22,17 @@ trap 'exit 130' INT TERM
 # Set the prefix up before any test starts: a first start inside test discovery prints
 # set-up messages and makes it fail.
 echo "Creating Wine prefix $WINEPREFIX"
+# Windows get Wine's null display driver: tests create hidden windows only. It is set before
+# the set-up's server ends, so that no process of the run ever starts with another driver.
+null_driver() { wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1; }
 wineboot --init
+null_driver
 wineserver -w
-# Windows get Wine's null display driver: tests create hidden windows only. The desktop process
-# picks its driver when it starts, and any `wine` command starts one, so the setting is written
-# and saved (that Wine ended) before the desktop that the tests use starts.
-wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1
-wineserver -w
-# One Wine server, its background services and the desktop for the whole run, started here
-# with their output away from the tests' pipes (a service holding a test's output open makes
-# CTest wait for it to end).
+# One Wine server and its background services for the whole run, started here (by a first
+# program) with their output away from the tests' pipes (a service holding a test's output
+# open makes CTest wait for it to end).
 wineserver -p </dev/null >/dev/null 2>&1
-wine reg query 'HKCU\Software\Wine\Drivers' /v Graphics </dev/null >/dev/null 2>&1
+null_driver
 
 generator=
 if command -v ninja >/dev/null 2>&1; then

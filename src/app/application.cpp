@@ -27,6 +27,9 @@ Application::Application(PlatformServices services, QObject* parent)
       m_showRequests(Paths::settingsFile()), m_scheduler({services.power, services.sound, services.startup})
 {
     connect(&m_scheduler, &Scheduler::problem, this, &Application::tell);
+    connect(&m_scheduler, &Scheduler::eventRefused, this, [this](const QString& message) {
+        showWarning(m_mainWindow && m_mainWindow->isVisible() ? m_mainWindow.get() : nullptr, message);
+    });
     connect(&m_scheduler, &Scheduler::startedChanged, this, &Application::showTrayIcon);
     connect(&m_scheduler, &Scheduler::statusChanged, this, &Application::showTrayMenuState);
     connect(&m_scheduler, &Scheduler::countdownStarted, this, &Application::onCountdownStarted);
@@ -176,8 +179,8 @@ void Application::onCountdownEnded(Scheduler::Outcome outcome)
     }
     showTrayIcon();
     // After an abort or a refusal the user is shown the schedule; after a postponement or a
-    // skip the user chose what comes next, and after an event the program goes on (a
-    // shutdown, a power-off, a reboot or a log-off has ended it by now).
+    // skip the user chose what comes next, and after an event that leaves the program
+    // running (a suspend, a lock) nothing asks for the window.
     if (outcome == Scheduler::Outcome::Aborted || outcome == Scheduler::Outcome::Refused)
         showMainWindow();
 }

@@ -22,7 +22,20 @@ std::optional<int> powerFlags(const QString& eventKind)
         return PowerFlags::Reboot;
     if (eventKind == QLatin1String("PowerOff"))
         return PowerFlags::PowerOff;
+    if (eventKind == QLatin1String("Suspend"))
+        return PowerFlags::Suspend;
+    if (eventKind == QLatin1String("Hibernate"))
+        return PowerFlags::Hibernate;
+    if (eventKind == QLatin1String("Lock"))
+        return PowerFlags::Lock;
     return std::nullopt;
+}
+
+// After these the computer wakes up, or the screen is unlocked, with this program still running.
+bool programGoesOnAfter(const QString& eventKind)
+{
+    return eventKind == QLatin1String("Suspend") || eventKind == QLatin1String("Hibernate") ||
+           eventKind == QLatin1String("Lock");
 }
 
 // Saves the whole schedule; a save that fails leaves its reason in the log (when logging is
@@ -58,7 +71,7 @@ Completion CompleteEvent(const DueEvent& due, CompletionHost& host, PowerActions
         }
     }
     // Saved before the request, whatever the frequency: a log-off may end this process at
-    // once, and the program ends after the request in any case.
+    // once, and the program ends after most requests.
     saveAndLogFailure(host, logging);
     QString refusal;
     if (Values::Frequencies.contains(due.Frequency)) {
@@ -66,7 +79,8 @@ Completion CompleteEvent(const DueEvent& due, CompletionHost& host, PowerActions
             refusal = power.RequestExitWindows(*flags);
     }
     if (refusal.isEmpty()) {
-        endProgram();
+        if (!programGoesOnAfter(due.EventKind) && !power.needsProgramToGoOn())
+            endProgram();
         return {};
     }
     if (logging)

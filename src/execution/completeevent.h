@@ -20,9 +20,10 @@ public:
 };
 
 struct Completion {
-    // True when the program was ended; false when the system refused the power action and
-    // the program goes back to waiting.
-    bool ended = true;
+    // True when the system took the request: the program has ended, unless it goes on after
+    // this kind of event (see CompleteEvent). False when the system refused the power action
+    // and the program goes back to waiting.
+    bool accepted = true;
     // The system's reason for refusing.
     QString refusal;
 };
@@ -30,7 +31,8 @@ struct Completion {
 // The last step of a due event: logs it (when logging is on; a log that cannot be written
 // does not stop the event), removes a "Once" entry, saves the whole schedule (a failed save
 // is logged with its reason), asks the system for the power action of its kind and ends the
-// program. When the system refuses, a second log line says so with the system's reason, and
-// a removed "Once" entry is put back where it was and saved again, so a refused action is
-// never taken as done.
+// program, except after a suspend, a hibernation or a lock, after which the program goes on,
+// and while a log-off needs it (PowerActions::needsProgramToGoOn). When the system refuses,
+// a second log line says so with the system's reason, and a removed "Once" entry is put back
+// where it was and saved again, so a refused action is never taken as done.
 Completion CompleteEvent(const DueEvent& due, CompletionHost& host, PowerActions& power);

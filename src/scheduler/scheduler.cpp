@@ -4,6 +4,7 @@
 #include "desktop/freememory.h"
 #include "desktop/paths.h"
 #include "desktop/startup.h"
+#include "execution/eventaction.h"
 #include "execution/eventlog.h"
 #include "execution/shutdown.h"
 #include "execution/sound.h"
@@ -249,7 +250,7 @@ void Scheduler::countdownStep()
     m_abortAllowed = false;
     emit countdownStepped();
     const Completion completion = CompleteEvent(m_dueEvent, *this, m_services.power);
-    endCountdown(completion.ended ? Outcome::Completed : Outcome::Refused, completion.refusal);
+    endCountdown(completion.accepted ? Outcome::Completed : Outcome::Refused, completion.refusal);
 }
 
 void Scheduler::abortCountdown()
@@ -269,10 +270,11 @@ void Scheduler::endCountdown(Outcome outcome, const QString& refusal)
     m_abortAllowed = false;
     if (m_started)
         m_planner.start();
+    const QString event = m_dueEvent.EventKind;
     m_dueEvent = FindDueEntry(m_schedule, Clock::now()); // at the time the countdown ended
     emit countdownEnded(outcome);
     if (outcome == Outcome::Refused)
-        emit problem(tr("The system refused to carry out the event: %1").arg(refusal));
+        emit eventRefused(tr("Lullwick could not %1: %2.").arg(eventActionText(event), refusalInUserWords(refusal)));
 }
 
 NextRun Scheduler::next() const

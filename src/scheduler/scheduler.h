@@ -39,8 +39,9 @@ class Scheduler : public QObject, private CompletionHost {
 
 public:
     // How a countdown ended: the event carried out (the program ends with a shutdown, a
-    // reboot, a power-off or a log-off), refused by the system, aborted, postponed or skipped
-    // by the user, or cut off by a sleep of the computer.
+    // reboot or a power-off, goes on after a suspend, a hibernation or a lock, and waits for
+    // a log-off the desktop is asked for), refused by the system, aborted, postponed or
+    // skipped by the user, or cut off by a sleep of the computer.
     enum class Outcome { Completed, Refused, Aborted, Postponed, Skipped, Slept };
     Q_ENUM(Outcome)
 
@@ -119,8 +120,10 @@ signals:
     // The next run is as many minutes ahead as the option "Notify before an event" says.
     void noticeDue();
     // What the user must be told: a settings file that cannot be read or written, entries
-    // that never run, a refused event, a change of start at login that failed.
+    // that never run, a change of start at login that failed.
     void problem(const QString& message);
+    // The system refused the event: what could not be done and why.
+    void eventRefused(const QString& message);
 
 private:
     // CompletionHost

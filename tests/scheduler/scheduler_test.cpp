@@ -158,7 +158,7 @@ TEST_F(SchedulerTest, CompletionSavesTheWholeScheduleAndWhatDidNotHappenIsLogged
         {"Daily", "", complete, 1, 1, 4, "Enabled", "PowerOff at"},
         {"WeekDays", "", complete, 2, 1, 4, "Enabled", ""},
         {"Weekly", "", complete, 1, 1, 4, "Enabled", "PowerOff at"},
-        {"Once", "Denied.", complete, 1, 1, 4, "Enabled", "PowerOff at|PowerOff refused at 7:30:01 PM on 12/7/2026: Denied."},
+        {"Once", "denied", complete, 1, 1, 4, "Enabled", "PowerOff at|PowerOff refused at 7:30:01 PM on 12/7/2026: denied"},
         {"Once", "", abort, 1, 0, 4, "Disabled", "PowerOff aborted at 7:30:00 PM on 12/7/2026\""},
         {"Daily", "", abort, 0, 0, 4, "Enabled", ""},
         {"Once", "", sleep, 1, 0, 4, "Disabled", "PowerOff skipped at 7:30:00 PM on 12/7/2026: the computer was asleep"},
@@ -188,7 +188,7 @@ TEST_F(SchedulerTest, CompletionSavesTheWholeScheduleAndWhatDidNotHappenIsLogged
         ASSERT_EQ(lines.size(), *logged ? wanted.size() + 1 : 1);
         for (qsizetype i = 0; *logged && i < wanted.size(); ++i)
             EXPECT_TRUE(lines[i].startsWith('"' + wanted[i])) << lines[i].toStdString();
-        EXPECT_EQ(env.messages, *refusal ? QStringList{"The system refused to carry out the event: Denied."}
+        EXPECT_EQ(env.messages, *refusal ? QStringList{"Lullwick could not power off the computer: denied."}
                                          : QStringList());
         QTest::qWait(300); // a change is saved a moment later
         const QByteArray saved = contents(Paths::settingsFile());

@@ -35,7 +35,9 @@ FakeLogind::FakeLogind()
                              "echo \"$DBUS_SYSTEM_BUS_ADDRESS\"; exec cat >/dev/null"});
     while (!m_fake.canReadLine() && m_fake.waitForReadyRead(30000)) {
     }
-    qputenv("DBUS_SYSTEM_BUS_ADDRESS", m_fake.readLine().trimmed());
+    const QByteArray address = m_fake.readLine().trimmed();
+    qputenv("DBUS_SYSTEM_BUS_ADDRESS", address);
+    qputenv("DBUS_SESSION_BUS_ADDRESS", address);
     EXPECT_TRUE(isRunning()) << "no fake logind: " << m_fake.readAllStandardError().toStdString();
 }
 FakeLogind::~FakeLogind()
@@ -52,12 +54,21 @@ QList<MockCall> FakeLogind::calls()
     }
     return result;
 }
-bool FakeLogind::makeFail(const QString& method, const QString& message)
+bool FakeLogind::setMethod(const QString& method, const QString& code)
 {
-    const char* in = method == u"GetSessionByPID" ? "u" : "b";
-    const QString code =
-        "raise dbus.exceptions.DBusException('" + message + "', name='org.freedesktop.DBus.Error.Failed')";
-    const QVariantList args = {Login1 + ".Manager", method, in, *in == 'u' ? "o" : "", code};
+    const bool question = method.startsWith("Can"), byPid = method == u"GetSessionByPID";
+    const QVariantList args = {Login1 + ".Manager", method,
+                               byPid      ? "u"
+                               : question ? ""
+                                          : "b",
+                               byPid      ? "o"
+                               : question ? "s"
+                                          : "",
+                               code};
     return callMock(QDBusConnection::systemBus(), Login1, "/org/freedesktop/login1", "AddMethod", args)
                .type() == QDBusMessage::ReplyMessage;
+}
+bool FakeLogind::makeFail(const QString& method, const QString& message, const QString& name)
+{
+    return setMethod(method, "raise dbus.exceptions.DBusException('" + message + "', name='" + name + "')");
 }

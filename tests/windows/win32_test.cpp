@@ -3,6 +3,7 @@
 #include "desktop/win32/clockchangewindow.h"
 #include "execution/win32/exitwindows.h"
 #include "execution/win32/playsound.h"
+#include "execution/win32/sleepandlock.h"
 #include "registryfixture.h"
 
 #include <filesystem>
@@ -12,7 +13,7 @@
 
 namespace {
 
-// What the recording ExitWindowsEx was asked (flags, reserved, + when privileged), its answer.
+// What the recording stand-ins of the power calls were asked (+ when privileged), their answer.
 std::string asked;
 std::pair<int, DWORD> answer;
 
@@ -29,11 +30,33 @@ bool dropShutdownPrivilege()
     return before.PrivilegeCount == 1 && (before.Privileges[0].Attributes & SE_PRIVILEGE_ENABLED) != 0;
 }
 
-int recordExitWindows(std::uint32_t flags, std::uint32_t reserved)
+int record(const std::string& call)
 {
-    asked += std::to_string(flags) + ' ' + std::to_string(reserved) + (dropShutdownPrivilege() ? "+" : "-");
+    asked += call + (dropShutdownPrivilege() ? "+" : "-");
     SetLastError(answer.second);
     return answer.first;
+}
+int recordExitWindows(std::uint32_t flags, std::uint32_t reserved)
+{
+    return record(std::to_string(flags) + ' ' + std::to_string(reserved));
+}
+BOOLEAN WINAPI recordSuspend(BOOLEAN hibernate, BOOLEAN force, BOOLEAN wakeupEventsDisabled)
+{
+    return record("suspend " + std::to_string(hibernate) + std::to_string(force) +
+                  std::to_string(wakeupEventsDisabled));
+}
+BOOL WINAPI recordLock()
+{
+    return record("lock");
+}
+
+// What the stand-in of GetPwrCapabilities reports, and whether it answers at all.
+SYSTEM_POWER_CAPABILITIES reported;
+BOOLEAN reports;
+BOOLEAN WINAPI reportCapabilities(PSYSTEM_POWER_CAPABILITIES capabilities)
+{
+    *capabilities = reported;
+    return reports;
 }
 
 } // namespace
@@ -58,18 +81,60 @@ std::string RegistryFixture::storedValue(const std::string& path)
     return status == ERROR_SUCCESS ? describe(type, std::string(data, size)) : "-";
 }
 
-// Each request turns the shutdown privilege on, asks once, and says why when refused, also
-// without an error code.
-TEST(ExitWindows, EachRequestIsOneCallWithThePrivilegeOnAndARefusalSaysWhy)
+// Each request is one call, with the shutdown privilege turned on where it is needed (not to lock),
+// and says why when refused, also without an error code.
+TEST(PowerRequests, EachIsOneCallWithThePrivilegeItNeedsAndARefusalSaysWhy)
 {
     dropShutdownPrivilege();
-    for (const auto& [flags, accepted, error] : {std::tuple{12, 1, 0u}, {5, 0, 1314u}, {4, 0, 0u}}) {
-        answer = {accepted, error};
+    const struct {
+        int (*request)(std::string& reason);
+        const char* call;
+        int accepted;
+        DWORD error;
+    } rows[] = {
+        {[](std::string& reason) -> int { return RequestExitWindows(12, reason, recordExitWindows); },
+         "12 0+", 1, 0},
+        {[](std::string& reason) -> int { return RequestExitWindows(5, reason, recordExitWindows); }, "5 0+",
+         0, 1314},
+        {[](std::string& reason) -> int { return RequestExitWindows(4, reason, recordExitWindows); }, "4 0+",
+         0, 0},
+        {[](std::string& reason) -> int { return RequestSuspendState(false, reason, recordSuspend); },
+         "suspend 000+", 1, 0},
+        {[](std::string& reason) -> int { return RequestSuspendState(true, reason, recordSuspend); },
+         "suspend 100+", 0, 1314},
+        {[](std::string& reason) -> int { return RequestLockWorkStation(reason, recordLock); }, "lock-", 1,
+         0},
+        {[](std::string& reason) -> int { return RequestLockWorkStation(reason, recordLock); }, "lock-", 0,
+         5},
+    };
+    for (const auto& row : rows) {
+        answer = {row.accepted, row.error};
         std::string reason = "stale";
-        EXPECT_EQ(RequestExitWindows(flags, reason, recordExitWindows), accepted);
-        EXPECT_EQ(std::exchange(asked, ""), std::to_string(flags) + " 0+");
-        EXPECT_TRUE(accepted ? reason.empty() : reason.find("error " + std::to_string(error)) != reason.npos)
+        EXPECT_EQ(row.request(reason), row.accepted) << row.call;
+        EXPECT_EQ(std::exchange(asked, ""), row.call);
+        EXPECT_TRUE(row.accepted ? reason.empty()
+                                 : reason.find("error " + std::to_string(row.error)) != reason.npos)
             << reason;
+    }
+}
+
+// Suspend needs one of S1 to S3, hibernation S4 and its file; a system that says nothing gets both offered.
+TEST(SleepStates, SuspendNeedsS1ToS3AndHibernationS4WithItsFile)
+{
+    const struct {
+        BOOLEAN s1, s2, s3, s4, file, reports;
+        bool suspend, hibernate;
+    } rows[] = {
+        {0, 0, 1, 1, 1, 1, true, true},  {1, 0, 0, 1, 0, 1, true, false}, {0, 1, 0, 0, 1, 1, true, false},
+        {0, 0, 0, 1, 1, 1, false, true}, {0, 0, 0, 0, 0, 0, true, true},
+    };
+    for (const auto& row : rows) {
+        reported = {};
+        reported.SystemS1 = row.s1, reported.SystemS2 = row.s2, reported.SystemS3 = row.s3;
+        reported.SystemS4 = row.s4, reported.HiberFilePresent = row.file, reports = row.reports;
+        const SleepStates states = AvailableSleepStates(reportCapabilities);
+        EXPECT_EQ(std::pair(states.suspend, states.hibernate), std::pair(row.suspend, row.hibernate))
+            << int(row.s1) << int(row.s2) << int(row.s3) << int(row.s4) << int(row.file) << int(row.reports);
     }
 }
 

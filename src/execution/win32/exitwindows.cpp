@@ -10,7 +10,9 @@ constexpr DWORD AdjustAndQuery = 40;
 constexpr DWORD PrivilegesLength = 16;
 static_assert(sizeof(TOKEN_PRIVILEGES) == PrivilegesLength);
 
-std::string systemMessage(DWORD error)
+} // namespace
+
+std::string SystemErrorMessage(std::uint32_t error)
 {
     char* text = nullptr;
     const DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
@@ -23,8 +25,6 @@ std::string systemMessage(DWORD error)
     const std::string code = "error " + std::to_string(error);
     return message.empty() ? "The system refused the request (" + code + ")." : message + " (" + code + ")";
 }
-
-} // namespace
 
 int SystemExitWindows(std::uint32_t flags, std::uint32_t reserved)
 {
@@ -55,7 +55,7 @@ std::int16_t RequestExitWindows(std::int32_t flags, std::string& reason, ExitWin
     EnableShutdownPrivilege();
     const int result = exitWindows(static_cast<std::uint32_t>(flags), 0);
     if (result == 0)
-        reason = systemMessage(GetLastError());
+        reason = SystemErrorMessage(GetLastError());
     else
         reason.clear();
     return static_cast<std::int16_t>(result);

@@ -12,6 +12,9 @@ using ExitWindowsFunction = int (*)(std::uint32_t flags, std::uint32_t reserved)
 // ExitWindowsEx itself.
 int SystemExitWindows(std::uint32_t flags, std::uint32_t reserved);
 
+// The system's message for the Win32 error code `error`, ending with "(error N)".
+std::string SystemErrorMessage(std::uint32_t error);
+
 // Enables "SeShutdownPrivilege" in the current process's token. Failures are not reported:
 // without the privilege, the request that follows fails in Windows' own way.
 void EnableShutdownPrivilege();

@@ -45,7 +45,7 @@ for sound in 1 0; do
         done
     fi
     wait_for 15 ended || fail "the program did not end after the countdown"
-    calls=$(mock GetCalls)
+    calls=$(mock GetCalls | grep -v '"Can') # besides what it can do here
     [[ $(grep -c '"' <<<"$calls") == 1 && $(grep -A2 '"PowerOff"' <<<"$calls") == *"boolean false"* ]] ||
         fail "expected one non-interactive PowerOff request, got: $calls"
     grep -qE '^"PowerOff at [0-9]{1,2}:[0-9]{2}:[0-9]{2} (AM|PM) on [0-9]{1,2}/[0-9]{1,2}/[0-9]{4}"'$'\r''$' \

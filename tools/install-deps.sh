@@ -5,7 +5,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libgl-dev adwaita-qt6
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool x11-apps imagemagick dbus python3-dbusmock libglib2.0-bin groff-base
+  xvfb xauth xdotool x11-apps openbox imagemagick dbus python3-dbusmock libglib2.0-bin groff-base
   desktop-file-utils appstream dpkg-dev file faketime pulseaudio pulseaudio-utils
   weston xwayland qt6-wayland
   g++-mingw-w64-x86-64-posix wine wine64

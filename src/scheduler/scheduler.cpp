@@ -373,7 +373,7 @@ void Scheduler::refresh()
     const qint64 notice = qint64(m_options.NoticeMinutes) * 60;
     if (!run.isValid() || m_countingDown || m_options.NoticeMinutes <= 0 || run.when == m_noticed) {
         m_noticeTimer->stop();
-    } else if (now.secsTo(run.when) > notice) {
+    } else if (now.msecsTo(run.when) > notice * 1000) { // whole seconds would notify up to one early
         m_noticeTimer->start(now.msecsTo(run.when) - notice * 1000);
     } else {
         m_noticeTimer->stop();

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 
 namespace {
@@ -147,7 +148,19 @@ void WarningWindow::closeEvent(QCloseEvent* event)
 void WarningWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    QApplication::alert(this); // the urgency hint: the taskbar draws attention to it
+    if (QWindow* window = windowHandle())
+        window->installEventFilter(this);
+}
+
+bool WarningWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The urgency hint, so that the taskbar draws attention to the warning, once it is on the
+    // screen: a window manager ignores it for a window not yet mapped.
+    if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        windowHandle()->removeEventFilter(this);
+        QApplication::alert(this);
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void WarningWindow::changeEvent(QEvent* event)

@@ -93,6 +93,7 @@ for row in "${rows[@]}"; do
     $act
     wait_for 5 eval 'grep -qs "^\"PowerOff $logged" "$log"' || fail "$row: not logged: $(cat "$log")"
     wait_for 5 saved || fail "$row: stored $stored"
-    [[ $(mock "${logind[@]}" GetCalls) == "(@a(tsav) [],)" ]] || fail "$row: a power request: $(mock "${logind[@]}" GetCalls)"
+    [[ $(mock "${logind[@]}" GetCalls | grep -oE "'[A-Z][a-zA-Z]*'" | grep -v "'Can") == "" ]] ||
+        fail "$row: a power request: $(mock "${logind[@]}" GetCalls)"
     kill "$app" && wait "$app" || true
 done

@@ -67,6 +67,119 @@ Exit without saving the schedule?</source>
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Print the schedule, one entry a line: its number, time, status, frequency, event and next run (ISO 8601), separated by tabs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the next run: when (ISO 8601), its event, the seconds left, its entry&apos;s number and the tooltip&apos;s line, separated by tabs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add an entry &quot;TIME [FREQUENCY [EVENT [WEEKDAY]]]&quot;, e.g. &quot;23:45 Daily PowerOff&quot;; TIME as hh:mm:ss AM or HH:MM[:SS].</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a Once entry MINUTES from now, for the event that follows (Shutdown if none).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete entry N, as --list numbers it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable entry N.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable entry N.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Postpone the next run by MINUTES.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip the next run.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start the scheduler; start Lullwick if it is not running.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop the scheduler: no entry runs until it is started again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Lullwick&apos;s window; start Lullwick if it is not running.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End Lullwick as its Exit button does.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shuts down, powers off, reboots, logs off, suspends, hibernates or locks the computer at the times of day you schedule. Without a command, Lullwick starts in the notification area.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --add, more words of the entry; with --in, the event.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No command given: see lullwick --help.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One command at a time, not %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected &quot;%1&quot; after --%2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--%1 takes a whole number, not &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected &quot;%1&quot; after the event.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CommandRun</name>
+    <message>
+        <source>Lullwick is not running.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lullwick is running but does not answer: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Controller</name>
+    <message>
+        <source>Lullwick is not running.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no entry %1: the schedule is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no entry %1: the entries are 1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bad number of minutes %1: a whole number from 1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>EditWindow</name>
     <message>
         <source>Edit Window</source>
@@ -114,6 +227,68 @@ Exit without saving the schedule?</source>
     </message>
     <message>
         <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EntryWords</name>
+    <message>
+        <source>Unknown event &quot;%1&quot;: one of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bad time &quot;%1&quot;: write it as hh:mm:ss AM or as HH:MM[:SS].</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown frequency &quot;%1&quot;: one of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown day of the week &quot;%1&quot;: Monday to Sunday, or Mon to Sun.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A day of the week &quot;%1&quot; goes only with Weekly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected &quot;%1&quot; after the day of the week.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EventAction</name>
+    <message>
+        <source>shut down the computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>log you off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>restart the computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>power off the computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>suspend the computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hibernate the computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lock the screen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>carry out &quot;%1&quot;</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -309,6 +484,29 @@ Written by the Lullwick developers. Your feedback is always welcome</source>
     </message>
 </context>
 <context>
+    <name>PowerActions</name>
+    <message>
+        <source>the system&apos;s power service did not answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the system&apos;s power service does not offer this</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the system asked for a password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>you are not allowed to do this</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the system refused</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RegularFile</name>
     <message>
         <source>it is larger than %1 MB</source>
@@ -411,10 +609,6 @@ Lullwick will not write over it while it runs, so changes made now are not saved
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The system refused to carry out the event: %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>The countdown can no longer be stopped.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -449,6 +643,10 @@ Lullwick will not write over it while it runs, so changes made now are not saved
     <message>
         <source>%1
 The schedule is not saved over a file that could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lullwick could not %1: %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

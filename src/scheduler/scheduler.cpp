@@ -196,13 +196,12 @@ void Scheduler::checkTick(const QDateTime& uncheckedSince)
     const qint64 second = now.toSecsSinceEpoch();
     // An entry is found by one tick and carried out by the next within its second; one the
     // user aborted does not come back within that second.
-    if (!m_dueEvent.isEmpty() && second != m_warnedAt &&
-        formatTimeText(now.time().msecsSinceStartOfDay() / 1000) == m_dueEvent.DueTime) {
-        if (runsToday(m_dueEvent, m_schedule, now.date()))
-            beginCountdown(second);
-        return;
-    }
+    const bool found = !m_dueEvent.isEmpty() &&
+                       formatTimeText(now.time().msecsSinceStartOfDay() / 1000) == m_dueEvent.DueTime;
+    // Found again, as the schedule is now: an entry before it may have gone meanwhile.
     m_dueEvent = FindDueEntry(m_schedule, now);
+    if (found && second != m_warnedAt && !m_dueEvent.isEmpty())
+        beginCountdown(second);
 }
 
 bool Scheduler::catchUp(const QDateTime& since, const QDateTime& now)
@@ -249,6 +248,10 @@ void Scheduler::countdownStep()
     // From here on the event goes ahead: nothing may look as if it could still stop it.
     m_abortAllowed = false;
     emit countdownStepped();
+    // The entry counted down for, where it is now (a command may have changed the schedule
+    // meanwhile), or none when it was deleted.
+    const int position = m_schedule.positionOf(m_countdownEntry);
+    m_dueEvent.Position = position < 0 ? QString() : QString::number(position);
     const Completion completion = CompleteEvent(m_dueEvent, *this, m_services.power);
     endCountdown(completion.accepted ? Outcome::Completed : Outcome::Refused, completion.refusal);
 }

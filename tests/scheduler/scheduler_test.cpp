@@ -149,6 +149,7 @@ TEST_F(SchedulerTest, CompletionSavesTheWholeScheduleAndWhatDidNotHappenIsLogged
     };
     const auto postpone = [this] { EXPECT_EQ(scheduler().postpone(), ""); };
     const auto skip = [this] { EXPECT_EQ(scheduler().skipNext(), ""); };
+    const auto deleteFirst = [this] { EXPECT_EQ(scheduler().removeEntry(0), ""); }; // as a command may
     // the frequency, the system's refusal, what happens during the countdown, the log option; the
     // power requests, the entries left and the status of the PowerOff entry, the lines logged
     // clang-format off
@@ -165,6 +166,7 @@ TEST_F(SchedulerTest, CompletionSavesTheWholeScheduleAndWhatDidNotHappenIsLogged
         {"Once", "", postpone, 1, 0, 5, "Disabled", "PowerOff postponed at 7:30:00 PM on 12/7/2026: until 07:40:00 PM"},
         {"Daily", "", postpone, 1, 0, 5, "Enabled", "PowerOff postponed at"},
         {"Daily", "", skip, 1, 0, 4, "Enabled", "PowerOff skipped at 7:30:00 PM on 12/7/2026\""},
+        {"Once", "", deleteFirst, 1, 1, 2, "", "PowerOff at"},
     };
     // clang-format on
     for (const auto& [frequency, refusal, during, logOn, requests, entriesLeft, statusAfter, logged] : rows) {
@@ -184,6 +186,8 @@ TEST_F(SchedulerTest, CompletionSavesTheWholeScheduleAndWhatDidNotHappenIsLogged
                   statusAfter);
         const ScheduleEntry added{"12/7/2026 07:40:00 PM", "Enabled", "Once", "PowerOff"}; // ten minutes on
         EXPECT_EQ(entriesLeft == 5 && scheduler().schedule().entry(4) == added, entriesLeft == 5);
+        EXPECT_EQ(entriesLeft == 2 && scheduler().schedule().cell(0, ScheduleList::EventColumn) == "Reboot",
+                  entriesLeft == 2) << "the entry counted down for is the one removed";
         const QList<QByteArray> lines = logLines(), wanted = QByteArray(logged).split('|');
         ASSERT_EQ(lines.size(), *logged ? wanted.size() + 1 : 1);
         for (qsizetype i = 0; *logged && i < wanted.size(); ++i)
@@ -196,7 +200,7 @@ TEST_F(SchedulerTest, CompletionSavesTheWholeScheduleAndWhatDidNotHappenIsLogged
         EXPECT_EQ(contents(Paths::settingsFile()), saved) << "what a save now writes";
         EXPECT_TRUE(scheduler().isStarted() && !scheduler().isCountingDown());
     }
-    EXPECT_EQ(env.programEnds, 4);
+    EXPECT_EQ(env.programEnds, 5);
 }
 
 // The notice comes the option's minutes before a run (never with 0), and its actions answer it:

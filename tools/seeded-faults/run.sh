@@ -57,14 +57,6 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# The checkout of the current commit: made once, moved to HEAD when kept from an earlier run.
-if [ -e "$src/.git" ]; then
-    git -C "$src" checkout -q -- . && git -C "$src" clean -fdq &&
-        git -C "$src" checkout -q --detach "$head" || exit 2
-else
-    git -C "$repo" worktree add -q --detach "$src" "$head" || exit 2
-fi
-
 # The patches to try.
 patches=()
 if [ $# -eq 0 ]; then
@@ -89,6 +81,14 @@ else
         fi
         patches+=("$found")
     done
+fi
+
+# The checkout of the current commit: made once, moved to HEAD when kept from an earlier run.
+if [ -e "$src/.git" ]; then
+    git -C "$src" checkout -q -- . && git -C "$src" clean -fdq &&
+        git -C "$src" checkout -q --detach "$head" || exit 2
+else
+    git -C "$repo" worktree add -q --detach "$src" "$head" || exit 2
 fi
 
 describe() {

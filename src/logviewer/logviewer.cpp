@@ -108,8 +108,12 @@ LogViewer::LogViewer(const QString& logPath, QWidget* parent)
     layout->setSpacing(px(225));
     layout->addWidget(m_textBox, 1);
     layout->addWidget(m_exitButton, 0, Qt::AlignHCenter);
-    // The classic size is the smallest; larger fonts make the window grow.
-    resize(sizeHint().expandedTo(twips(0, 0, 7650, 6840).size()));
+    // The classic size is the smallest; in a larger font the window grows to show an event's
+    // line whole, and about twenty of them.
+    const QFontMetrics metrics = m_textBox->fontMetrics();
+    const QSize lines(metrics.horizontalAdvance(QStringLiteral("\"PowerOff refused at 10:15:00 PM on 12/30/2026\"")),
+                      20 * metrics.lineSpacing());
+    resize(sizeHint().expandedTo(lines + QSize(px(1200), px(1200))).expandedTo(twips(0, 0, 7650, 6840).size()));
 
     const QScreen* screen = parent ? parent->screen() : this->screen();
     if (screen)

@@ -97,7 +97,21 @@ bool askDesktopToLogOut()
 
 } // namespace
 
+namespace {
+
+// Asked of logind as the program starts, so that the answers are there by the time the
+// selectors are filled, without waiting for one after the other.
+QDBusPendingCall ask(const char* question)
+{
+    return QDBusConnection::systemBus().asyncCall(
+        QDBusMessage::createMethodCall(Login1, ManagerPath, ManagerInterface, QLatin1String(question)),
+        QueryTimeoutMs);
+}
+
+} // namespace
+
 LogindPowerActions::LogindPowerActions(std::chrono::milliseconds logoffGrace)
+    : m_answers{ask(Questions[0].question), ask(Questions[1].question)}
 {
     m_logoffFallback.setSingleShot(true);
     m_logoffFallback.setInterval(logoffGrace);
@@ -139,21 +153,16 @@ QString LogindPowerActions::RequestExitWindows(int flags)
 
 bool LogindPowerActions::canCarryOut(const QString& event) const
 {
-    const QString question = event == u"Suspend"     ? QStringLiteral("CanSuspend")
-                             : event == u"Hibernate" ? QStringLiteral("CanHibernate")
-                                                     : QString();
-    if (question.isEmpty())
+    const auto question = std::find_if(std::begin(Questions), std::end(Questions),
+                                       [&](const Question& q) { return event == QLatin1String(q.event); });
+    if (question == std::end(Questions))
         return true;
-    auto known = m_canCarryOut.constFind(event);
-    if (known == m_canCarryOut.cend()) {
-        const QDBusMessage reply = QDBusConnection::systemBus().call(
-            QDBusMessage::createMethodCall(Login1, ManagerPath, ManagerInterface, question), QDBus::Block,
-            QueryTimeoutMs);
-        const QString answer = reply.arguments().value(0).toString();
-        known = m_canCarryOut.insert(event, reply.type() != QDBusMessage::ReplyMessage || answer == u"yes" ||
-                                                answer == u"challenge");
-    }
-    return *known;
+    QDBusPendingCall& pending = m_answers[question - std::begin(Questions)];
+    if (!pending.isFinished())
+        pending.waitForFinished();
+    const QDBusMessage reply = pending.reply();
+    const QString answer = reply.arguments().value(0).toString();
+    return reply.type() != QDBusMessage::ReplyMessage || answer == u"yes" || answer == u"challenge";
 }
 
 std::unique_ptr<PowerActions> createPowerActions()

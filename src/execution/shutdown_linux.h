@@ -2,7 +2,7 @@
 
 #include "shutdown.h"
 
-#include <QHash>
+#include <QDBusPendingCall>
 #include <QTimer>
 #include <chrono>
 
@@ -19,12 +19,18 @@ public:
 
     QString RequestExitWindows(int flags) override;
     // Suspend and Hibernate when logind's CanSuspend / CanHibernate says "yes" or "challenge",
-    // asked at the first question and remembered for the program's run; when logind cannot
-    // be asked, everything (a request will then say why it fails).
+    // asked as this is made and kept for the program's run; when logind cannot be asked,
+    // everything (a request will then say why it fails).
     bool canCarryOut(const QString& event) const override;
     bool needsProgramToGoOn() const override { return m_logoffFallback.isActive(); }
 
 private:
+    struct Question {
+        const char* event;
+        const char* question;
+    };
+    static constexpr Question Questions[] = {{"Suspend", "CanSuspend"}, {"Hibernate", "CanHibernate"}};
+
     QTimer m_logoffFallback;
-    mutable QHash<QString, bool> m_canCarryOut;
+    mutable QDBusPendingCall m_answers[std::size(Questions)];
 };

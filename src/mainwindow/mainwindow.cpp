@@ -8,6 +8,7 @@
 #include "editwindow/editwindow.h"
 #include "editwindow/scheduleselectors.h"
 #include "logviewer/logviewer.h"
+#include "schedule/schedulelist.h"
 #include "scheduler/scheduler.h"
 
 #include <QBoxLayout>
@@ -142,8 +143,16 @@ QWidget* MainWindow::buildScheduleTab()
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->header()->setSectionsMovable(false);
-    // Each column as wide as its texts; the last one takes what is left.
-    m_table->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Each column as wide as the widest text it can hold (measured once, not over every row);
+    // the last one takes what is left.
+    for (int column = 0; column < ScheduleList::ColumnCount; ++column) {
+        QStringList texts = ScheduleList::widestTexts(static_cast<ScheduleList::Column>(column));
+        texts << m_table->model()->headerData(column, Qt::Horizontal).toString();
+        int width = 0;
+        for (const QString& text : texts)
+            width = std::max(width, m_table->fontMetrics().horizontalAdvance(text) + 2 * px(120));
+        m_table->setColumnWidth(column, width);
+    }
     m_table->header()->setStretchLastSection(true);
     m_table->setMinimumHeight(px(3495));
     m_table->viewport()->installEventFilter(this);

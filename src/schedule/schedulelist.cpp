@@ -176,6 +176,40 @@ QString ScheduleList::cell(int position, Column column) const
     return {};
 }
 
+QStringList ScheduleList::widestTexts(Column column)
+{
+    const auto displayed = [](const QStringList& values) {
+        QStringList names;
+        for (const QString& value : values)
+            names << Values::displayName(value);
+        return names;
+    };
+    QStringList days;
+    for (int day = Qt::Monday; day <= Qt::Sunday; ++day)
+        days << QLocale().dayName(day, QLocale::ShortFormat) + QLatin1Char(' ') +
+                    QLocale().toString(QDate(2026, 12, 30), QLocale::ShortFormat) +
+                    QStringLiteral(" 10:00:00 PM");
+    switch (column) {
+    case TimeColumn:
+        return {QStringLiteral("10:00:00 PM")};
+    case StatusColumn:
+        return displayed(Values::Statuses);
+    case FrequencyColumn: {
+        QStringList names = displayed(Values::Frequencies);
+        for (int day = Qt::Monday; day <= Qt::Sunday; ++day)
+            names << tr("%1 (%2)").arg(Values::displayName(QStringLiteral("Weekly")), weekdayName(day));
+        return names;
+    }
+    case EventColumn:
+        return displayed(Values::Events);
+    case NextRunColumn:
+        return days;
+    case ColumnCount:
+        break;
+    }
+    return {};
+}
+
 int ScheduleList::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : count();

@@ -70,6 +70,9 @@ public:
     // past midnight to the smallest one; nothing when no entry is enabled.
     std::optional<int> nextEnabledSecond(int secondOfDay) const;
 
+    // The widest texts a column shows, so that a view can size it without reading every row.
+    static QStringList widestTexts(Column column);
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

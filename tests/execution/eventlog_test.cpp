@@ -77,8 +77,9 @@ TEST(CompleteEvent, EachKindMakesItsLogindRequestAndARefusalIsLoggedWithTheReaso
         ASSERT_TRUE(!*row.fail || logind.makeFail(row.fail, "Permission denied"));
         const bool refused = !qstrcmp(row.fail, row.kind),
                    removed = !qstrcmp(row.frequency, "Once") && !refused;
-        EXPECT_EQ(CompleteEvent({"07:30:00 PM", row.kind, row.frequency, "1"}, host, *power).accepted, !refused);
-        EXPECT_EQ(logind.calls(), row.calls);
+        EXPECT_EQ(CompleteEvent({"07:30:00 PM", row.kind, row.frequency, "1"}, host, *power).accepted,
+                  !refused);
+        EXPECT_EQ(logind.requests(), row.calls);
         const QByteArray kind = row.kind, at = " at 7:30:00 PM on 12/7/2026";
         EXPECT_EQ(readRegularFile(Paths::logFile(), 1000).data,
                   "older\r\n\"" + kind + at + "\"\r\n" +
@@ -140,10 +141,10 @@ TEST(CompleteEvent, ALogoffAsksTheDesktopFirstAndLogindEndsTheSessionAfterTheGra
             }
         EXPECT_EQ(asked, row.asked);
         EXPECT_EQ(env.programEnds, row.asked.isEmpty() ? 1 : 0);
-        EXPECT_EQ(logind.calls(), row.asked.isEmpty() ? terminate : QList<MockCall>());
+        EXPECT_EQ(logind.requests(), row.asked.isEmpty() ? terminate : QList<MockCall>());
         QList<MockCall> later;
         if (!row.asked.isEmpty()) {
-            EXPECT_TRUE(QTest::qWaitFor([&] { return (later << logind.calls()).size() >= 2; }));
+            EXPECT_TRUE(QTest::qWaitFor([&] { return (later << logind.requests()).size() >= 2; }));
         }
         EXPECT_EQ(later, row.asked.isEmpty() ? QList<MockCall>() : terminate);
     }

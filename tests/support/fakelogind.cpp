@@ -72,3 +72,10 @@ bool FakeLogind::makeFail(const QString& method, const QString& message, const Q
 {
     return setMethod(method, "raise dbus.exceptions.DBusException('" + message + "', name='" + name + "')");
 }
+
+QList<MockCall> FakeLogind::requests()
+{
+    QList<Call> all = calls();
+    all.removeIf([](const Call& call) { return call.method.startsWith(QLatin1String("Can")); });
+    return all;
+}

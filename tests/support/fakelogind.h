@@ -33,6 +33,8 @@ public:
     bool isRunning() const { return QDBusConnection::systemBus().isConnected(); }
     // What the manager and the session c1 (GetSessionByPID's) got since last asked.
     QList<Call> calls();
+    // The same without the questions of what the computer can do (CanSuspend...).
+    QList<Call> requests();
     // From now on the manager's `method` (PowerOff, Suspend, CanHibernate, GetSessionByPID...) runs
     // python-dbusmock's `code` (`args` in, `ret` out).
     bool setMethod(const QString& method, const QString& code);

@@ -1,6 +1,6 @@
-// The time zone's changes as the clock change watcher reports them: a zone file in a folder of
-// the test's own, timedated on a private system bus (fakeservice.py), and /etc/localtime itself
-// in a mount namespace of its own.
+// The clock changes as the watcher reports them: the time zone's (a zone file in a folder of the
+// test's own, timedated on a private system bus (fakeservice.py), and /etc/localtime itself in a
+// mount namespace of its own) and a wake from sleep (the fake logind).
 #include "desktop/clockchange.h"
 
 #include <QCoreApplication>
@@ -94,4 +94,19 @@ TEST(TimeZoneChange, LocalTimeFollowsAReplacedEtcLocaltime)
               1);
     EXPECT_EQ(QDateTime::currentDateTime().offsetFromUtc(), 9 * 3600);
     EXPECT_EQ(QTimeZone::systemTimeZoneId(), "Asia/Tokyo");
+}
+
+// logind's word after a sleep gives resumed(); its word before one does not.
+TEST(ClockChange, OnlyTheWakeFromSleepGivesResumed)
+{
+    ClockChangeWatcher watcher;
+    QSignalSpy resumed(&watcher, &ClockChangeWatcher::resumed);
+    for (const bool sleeping : {true, false}) {
+        QDBusMessage word = QDBusMessage::createMethodCall("org.freedesktop.login1", "/org/freedesktop/login1",
+                                                           "org.freedesktop.DBus.Mock", "EmitSignal");
+        word << "org.freedesktop.login1.Manager" << "PrepareForSleep" << "b" << QVariantList{sleeping};
+        ASSERT_NE(QDBusConnection::systemBus().call(word).type(), QDBusMessage::ErrorMessage) << "no fake logind";
+        resumed.wait(sleeping ? 500 : 5000);
+        EXPECT_EQ(resumed.count(), sleeping ? 0 : 1) << sleeping;
+    }
 }

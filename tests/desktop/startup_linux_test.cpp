@@ -20,7 +20,8 @@ static QString run(const QString& program, const QStringList& arguments)
     return (ok ? "" : "FAILED: ") + QString::fromUtf8(process.readAll());
 }
 // A copy of this test in a folder named with what the entry must escape writes the entry. GLib
-// reads Exec unescaped, split as a shell would, %% as % and %f as nothing (no file given).
+// reads Exec unescaped, split as a shell would, %% as % and %f as nothing (no file given), and
+// starts it (neither hidden nor turned off).
 TEST(XdgAutostart, AnAwkwardPathIsEscapedSoTheEntryIsValidAndRunsThatFile)
 {
     if (QCoreApplication::applicationFilePath().contains(u'\n'))
@@ -34,8 +35,10 @@ TEST(XdgAutostart, AnAwkwardPathIsEscapedSoTheEntryIsValidAndRunsThatFile)
     EXPECT_EQ(run("/usr/bin/python3",
                   {"-c",
                    "import re, sys\nfrom gi.repository import GLib\n"
-                   "entry = GLib.KeyFile(); entry.load_from_file(sys.argv[1], 0)\n"
-                   "argv = GLib.shell_parse_argv(entry.get_string('Desktop Entry', 'Exec'))[1]\n"
+                   "entry, g = GLib.KeyFile(), 'Desktop Entry'; entry.load_from_file(sys.argv[1], 0)\n"
+                   "flag = lambda k, d: entry.get_boolean(g, k) if k in entry.get_keys(g)[0] else d\n"
+                   "if flag('Hidden', False) or not flag('X-GNOME-Autostart-enabled', True): sys.exit('off')\n"
+                   "argv = GLib.shell_parse_argv(entry.get_string(g, 'Exec'))[1]\n"
                    "print('\\0'.join(re.sub('%(.)', lambda m: m[1] * (m[1] == '%'), a) "
                    "for a in argv), end='')",
                    Paths::autostartFile()}),

@@ -45,6 +45,7 @@ for sound in 1 0; do
         done
     fi
     wait_for 15 ended || fail "the program did not end after the countdown"
+    wait "$app" || fail "the program ended with status $?"
     calls=$(mock GetCalls | grep -v '"Can') # besides what it can do here
     [[ $(grep -c '"' <<<"$calls") == 1 && $(grep -A2 '"PowerOff"' <<<"$calls") == *"boolean false"* ]] ||
         fail "expected one non-interactive PowerOff request, got: $calls"

@@ -1,9 +1,10 @@
 // Shows one of the program's windows on fakes, for looking at it (screenshots under Xvfb):
-//   window_show main|edit|log|warning [STYLE [POINT_SIZE [dark]]]
+//   window_show main|edit|log|warning [STYLE [POINT_SIZE [dark]]]   (LANGUAGE=de for German)
 // e.g. QT_SCALE_FACTOR=2 build/bench/window_show warning Fusion 11 dark
 // "dark" gives a dark palette, as a dark desktop theme would. It runs in a temporary home with
 // a few entries, counts down forever for "warning", and never asks for a power action.
 #include "app/application.h"
+#include "app/translations.h"
 #include "desktop/clock.h"
 #include "editwindow/editwindow.h"
 #include "logviewer/logviewer.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv)
     for (const char* folder : {"XDG_CONFIG_HOME", "XDG_DATA_HOME"})
         qputenv(folder, home.path().toUtf8());
     QApplication app(argc, argv);
+    installTranslations(app);
     const QStringList args = app.arguments();
     const QString window = args.value(1, QStringLiteral("main"));
     if (args.size() > 2)

@@ -5,6 +5,8 @@
 #include "schedule/schedulecheck.h"
 #include "scheduler/scheduler.h"
 
+#include <QLocale>
+
 namespace {
 
 using Error = ControlReply::Error;
@@ -137,12 +139,17 @@ ControlReply Controller::badMinutes(uint minutes)
 QString Controller::entryLine(int position) const
 {
     const ScheduleList& schedule = m_scheduler.schedule();
-    // A stored text may hold a tab or a line end, which must not split the line.
+    // The stored words, in English whatever the user's language; a stored text may hold a tab
+    // or a line end, which must not split the line.
     const auto cell = [&](ScheduleList::Column column) {
-        return schedule.data(schedule.index(position, column)).toString().simplified();
+        return schedule.cell(position, column).simplified();
     };
+    QString frequency = cell(ScheduleList::FrequencyColumn);
+    if (frequency == QLatin1String("Weekly") && schedule.recordDate(position).isValid())
+        frequency +=
+            QStringLiteral(" (%1)").arg(QLocale::c().dayName(schedule.recordDate(position).dayOfWeek()));
     return QStringList{QString::number(position + 1),    cell(ScheduleList::TimeColumn),
-                       cell(ScheduleList::StatusColumn), cell(ScheduleList::FrequencyColumn),
+                       cell(ScheduleList::StatusColumn), frequency,
                        cell(ScheduleList::EventColumn),  isoText(nextRunOf(schedule, position, Clock::now()))}
         .join(u'\t');
 }

@@ -3,15 +3,17 @@
 #include "schedule/newentry.h"
 #include "schedule/timetext.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 
 namespace {
 
-// 1 Monday to 7 Sunday, or 0 for a word that names no day.
+// 1 Monday to 7 Sunday, or 0 for a word that names no day: in English, as are all the words
+// of an entry in every language.
 int weekdayNamed(const QString& word)
 {
     for (int day = Qt::Monday; day <= Qt::Sunday; ++day) {
-        const QString name = weekdayName(day);
+        const QString name = QLocale::c().dayName(day);
         if (word.compare(name, Qt::CaseInsensitive) == 0 ||
             word.compare(name.left(3), Qt::CaseInsensitive) == 0)
             return day;

@@ -60,7 +60,8 @@ public:
 private:
     static QString failure(const QString& path, const QString& reason)
     {
-        return QStringLiteral("Unable to change the start-at-login entry '%1': %2").arg(path, reason);
+        return QCoreApplication::translate("Startup", "Unable to change the start-at-login entry '%1': %2")
+            .arg(path, reason);
     }
 };
 

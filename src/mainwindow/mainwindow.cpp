@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -143,8 +144,10 @@ QWidget* MainWindow::buildScheduleTab()
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->header()->setSectionsMovable(false);
-    // Each column as wide as the widest text it can hold (measured once, not over every row);
-    // the last one takes what is left.
+    // Each column as wide as the widest text it can hold in the user's language and font (measured
+    // once, not over every row); the last one takes what is left, and the window grows rather than
+    // cut one off.
+    int tableWidth = 2 * m_table->frameWidth() + m_table->verticalScrollBar()->sizeHint().width();
     for (int column = 0; column < ScheduleList::ColumnCount; ++column) {
         QStringList texts = ScheduleList::widestTexts(static_cast<ScheduleList::Column>(column));
         texts << m_table->model()->headerData(column, Qt::Horizontal).toString();
@@ -152,7 +155,9 @@ QWidget* MainWindow::buildScheduleTab()
         for (const QString& text : texts)
             width = std::max(width, m_table->fontMetrics().horizontalAdvance(text) + 2 * px(120));
         m_table->setColumnWidth(column, width);
+        tableWidth += width;
     }
+    m_table->setMinimumWidth(tableWidth);
     m_table->header()->setStretchLastSection(true);
     m_table->setMinimumHeight(px(3495));
     m_table->viewport()->installEventFilter(this);

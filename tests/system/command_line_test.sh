@@ -56,7 +56,8 @@ changes() { # from two_entries
     row 0 "1${T}$(at $t1)${T}Enabled${T}Daily${T}Reboot${T}$(iso $t1)
 2${T}$(at $t2)${T}Disabled${T}Once${T}PowerOff${T}" '' --list
     row 0 "$(iso $t1)${T}Reboot${T}*${T}1${T}Next: Reboot * at $(at $t1) (in 1 h 45 min)" '' --next
-    row 0 "3${T}07:30:00 PM${T}Enabled${T}Weekly (Friday)${T}Reboot${T}$(iso $friday)" '' --add 7:30 pm weekly REBOOT fri
+    LANGUAGE=de LC_ALL=de_DE.UTF-8 row 0 "3${T}07:30:00 PM${T}Enabled${T}Weekly (Friday)${T}Reboot${T}$(iso $friday)" '' \
+        --add 7:30 pm weekly REBOOT fri # in English whatever the language
     row 0 "4${T}$(at $h1)${T}Enabled${T}Once${T}Shutdown${T}$(iso $h1)" '' --add "$(date -d @$h1 +%H:%M:%S)"
     local before after when left
     before=$(date +%s) && row 0 "5${T}*${T}Enabled${T}Once${T}PowerOff${T}*" '' --in 5 poweroff && after=$(date +%s)

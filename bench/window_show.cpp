@@ -1,5 +1,5 @@
 // Shows one of the program's windows on fakes, for looking at it (screenshots under Xvfb):
-//   window_show main|edit|log|warning [STYLE [POINT_SIZE [dark]]]   (LANGUAGE=de for German)
+//   window_show main|edit|log|warning|menu [STYLE [POINT_SIZE [dark]]]   (LANGUAGE=de for German)
 // e.g. QT_SCALE_FACTOR=2 build/bench/window_show warning Fusion 11 dark
 // "dark" gives a dark palette, as a dark desktop theme would. It runs in a temporary home with
 // a few entries, counts down forever for "warning", and never asks for a power action.
@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFont>
+#include <QMenu>
 #include <QPalette>
 #include <QStyleFactory>
 #include <QTemporaryDir>
@@ -73,6 +74,8 @@ int main(int argc, char** argv)
         viewer.load();
         return viewer.exec();
     }
+    if (window == QLatin1String("menu")) // the tray icon's menu, as a click on the icon opens it
+        tray.menu->popup(QPoint(40, 40));
     if (window == QLatin1String("warning")) {
         Options options = scheduler.options();
         options.CountTimer = QStringLiteral("999"); // never runs out while looked at

@@ -18,6 +18,8 @@
 #   SEEDED_FAULTS_DIR  keep the checkout and its build folders in this folder between runs
 #                      (later runs then rebuild only what changed); by default a temporary
 #                      folder is made and removed at the end, with the worktree unregistered.
+#   SEEDED_FAULTS_JOBS  tests run at once (default 2; the slowest tests mostly wait, so more
+#                      than the cores shortens a run)
 #   SEEDED_FAULTS_TEST_TIMEOUT  seconds one test may take (default 600), so a fault that hangs a
 #                      test is reported as caught instead of stalling the run.
 # The repository this script lives in is left as it was. The build and test output of each
@@ -28,6 +30,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 repo=$(git -C "$here" rev-parse --show-toplevel) || exit 2
 head=$(git -C "$repo" rev-parse HEAD) || exit 2
 timeout=${SEEDED_FAULTS_TEST_TIMEOUT:-600}
+jobs=${SEEDED_FAULTS_JOBS:-2}
 
 keep=0
 if [ -n "${SEEDED_FAULTS_DIR:-}" ]; then
@@ -127,7 +130,7 @@ for patch in "${patches[@]}"; do
     result=missed
     if ! cmake --build "$build" -j2 >>"$log" 2>&1; then
         result="caught (build)"
-    elif ! ctest --test-dir "$build" -j2 --stop-on-failure --timeout "$timeout" >>"$log" 2>&1; then
+    elif ! ctest --test-dir "$build" -j"$jobs" --stop-on-failure --timeout "$timeout" >>"$log" 2>&1; then
         result="caught (tests)"
     elif git -C "$src" diff --name-only | grep -Eq '^src/[^/]+/win32/|^src/desktop/registry/'; then
         if ! "$src/tools/test-windows.sh" "$winbuild" >>"$log" 2>&1; then

@@ -1,5 +1,6 @@
 // The main window and the program around it, on the test's clock; CTest runs it in Berlin time,
 // unprivileged.
+#include "desktop/clock.h"
 #include "desktop/paths.h"
 #include "editwindow/editwindow.h"
 #include "execution/warningwindow.h"
@@ -19,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QSessionManager>
+#include <QSpinBox>
 #include <QStyleFactory>
 #include <QTabBar>
 #include <QTabWidget>
@@ -222,6 +224,29 @@ TEST_F(MainWindowTest, ControlsShowAndChangeTheSchedulersState)
     EXPECT_TRUE(env.programEnds == 1 && !tray.visible() && !form()->isVisible());
     EXPECT_EQ(startup.calls, QStringList({"clear", "clear"})) << "as the box says";
     EXPECT_TRUE(contents(Paths::settingsFile()).contains("CountTimer=10"));
+}
+
+// Add Timer adds a Once entry for the chosen event the box's minutes from now, to the second, which
+// then comes due; an event the system cannot carry out is not offered.
+TEST_F(MainWindowTest, AddTimerAddsAOnceEntryMinutesFromNowOfAnOfferedEvent)
+{
+    power.cannot = {"Hibernate"};
+    restart();
+    auto* events = child<QComboBox>("CmbEvent");
+    QStringList offered;
+    for (int i = 0; i < events->count(); ++i)
+        offered << events->itemData(i).toString();
+    EXPECT_EQ(offered, QStringList({"Shutdown", "Logoff", "Reboot", "PowerOff", "Suspend", "Lock"}));
+    clock.set(at(19, 0, 17));
+    events->setCurrentIndex(offered.indexOf("Lock"));
+    child<QSpinBox>("TimerMinutes")->setValue(45);
+    click("AddTimer");
+    ASSERT_EQ(scheduler().schedule().count(), 1);
+    EXPECT_EQ(scheduler().schedule().entry(0),
+              (ScheduleEntry{makeRecordText(Monday, "07:45:17 PM"), "Enabled", "Once", "Lock"}));
+    runUntilCountdown(at(20, 0));
+    EXPECT_TRUE(scheduler().isCountingDown());
+    EXPECT_EQ(Clock::now().toString(Qt::ISODate), at(19, 45, 17).toString(Qt::ISODate)) << "in its second";
 }
 
 // Started in the tray ("Minimize on Startup"), no window is built until the tray icon is clicked;

@@ -39,8 +39,10 @@ public:
 class FakePower final : public PowerActions {
 public:
     QString RequestExitWindows(int flags) override { return requests.push_back(flags), refusal; }
+    bool canCarryOut(const QString& event) const override { return !cannot.contains(event); }
     std::vector<int> requests;
     QString refusal;
+    QStringList cannot;
 };
 
 class FakeSound final : public WarningSound {

@@ -95,10 +95,6 @@ bool askDesktopToLogOut()
     return false;
 }
 
-} // namespace
-
-namespace {
-
 // Asked of logind as the program starts, so that the answers are there by the time the
 // selectors are filled, without waiting for one after the other.
 QDBusPendingCall ask(const char* question)

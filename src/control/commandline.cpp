@@ -81,7 +81,7 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
                                                 QString::fromLatin1(info.valueName ? info.valueName : "")));
         parser.addOption(options.back().second);
     }
-    parser.addPositionalArgument(QStringLiteral("words"),
+    parser.addPositionalArgument(QStringLiteral("WORDS"),
                                  Tr::tr("With --add, more words of the entry; with --in, the event."),
                                  QStringLiteral("[WORDS...]"));
     if (!parser.parse(arguments))

@@ -15,7 +15,9 @@ struct Row {
     int number = 0; // the data type of a write, the flags of a list
 };
 
-const std::string W = std::string(RegistryFixture::Base) + "W\\", RunPath = RunValuePath;
+const std::string W = std::string(RegistryFixture::Base) + "W\\";
+// Where Windows looks for programs to start at anyone's login.
+const std::string RunPath = "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\Lullwick";
 const std::string Odd = W + "k=[%;]\t\xE9\\"; // a sub-key holding only its default value
 const std::string Invalid = "!5 Invalid procedure call or argument", Overflow = "!6 Overflow";
 const std::string Mismatch = "!13 Type mismatch";
@@ -83,7 +85,7 @@ TEST_F(RegistryTable, EachOperationGivesItsResultOrItsError)
             return RunValueData(row.path);
         if (row.operation.ends_with("Run"))
             return (row.operation == "setRun" ? SetRunValue(*registry, row.path) : ClearRunValue(*registry))
-                .append(storedValue(RunValuePath));
+                .append(storedValue(RunPath));
         if (row.operation == "write")
             WriteRegistryValue(*registry, row.path, row.data, row.number);
         else

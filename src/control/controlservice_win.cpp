@@ -1,6 +1,6 @@
 #include "controller.h"
 #include "controlservice.h"
-#include "pipewire_win.h"
+#include "controlpipe_win.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>

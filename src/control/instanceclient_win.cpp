@@ -1,5 +1,5 @@
 #include "instanceclient.h"
-#include "pipewire_win.h"
+#include "controlpipe_win.h"
 
 #include <QLocalSocket>
 

@@ -1,4 +1,4 @@
-#include "pipewire_win.h"
+#include "controlpipe_win.h"
 
 #include "desktop/paths.h"
 #include "desktop/showrequest.h"

@@ -191,6 +191,7 @@ TEST_F(MainWindowTest, ControlsShowAndChangeTheSchedulersState)
     // typed, then shown; after leaving the box, shown and the scheduler's
     for (const auto& [typed, shown, left] : {std::tuple{"12345", "123", "123"},
                                              {"abc", "abc", "10"},
+                                             {"0", "0", "0"},
                                              {"-1", "-1", "10"},
                                              {"2.5", "2.5", "2.5"},
                                              {"", "", "10"}}) {

@@ -85,11 +85,12 @@ TEST_F(MainWindowTest, ARowIsSelectedWheneverTheTableHasRows)
                           table->visualRect(table->currentIndex()).center());
     };
     const auto del = [this] { click("Command3"); };
+    const auto deleteKey = [&] { QTest::keyClick(table, Qt::Key_Delete); };
     const auto down = [&] { QTest::keyClick(table, Qt::Key_Down); };
     // clang-format off
     const std::pair<std::function<void()>, const char*> steps[] = {
         {[] {}, "01:00:00 AM"}, {del, "02:00:00 AM"}, {down, "03:00:00 AM"}, {ctrlClick, "03:00:00 AM"},
-        {del, "02:00:00 AM"}, {del, ""}, {del, ""}, {[this] { click("Command1"); }, "01:00:00 AM"}};
+        {deleteKey, "02:00:00 AM"}, {del, ""}, {del, ""}, {[this] { click("Command1"); }, "01:00:00 AM"}};
     // clang-format on
     for (const auto& [step, selected] : steps) {
         step();

@@ -137,13 +137,15 @@ TEST_F(SchedulerTest, CountdownTable)
 
 // Every completion saves the whole schedule before the request: a "Once" entry is gone, entries
 // added since the last save are kept; of two entries in one second the first runs. A refused
-// request is reported and the "Once" entry comes back in its place; an abort, or a sleep of the
-// computer during the countdown, carries nothing out and a "Once" entry stays, disabled. The log
-// tells each, with the "Log File" option on; off, it is left alone.
+// request is reported and the "Once" entry comes back in its place; after it, and after an abort,
+// the window shows the schedule. An abort, or a sleep of the computer during the countdown, carries
+// nothing out and a "Once" entry stays, disabled. The log tells each, with the "Log File" option
+// on; off, it is left alone.
 TEST_F(SchedulerTest, CompletionSavesTheWholeScheduleAndWhatDidNotHappenIsLogged)
 {
     const auto complete = [] {};
-    const auto abort = [this] { scheduler().abortCountdown(); };
+    bool aborted = false;
+    const auto abort = [&] { aborted = true, scheduler().abortCountdown(); };
     const auto sleep = [this] {
         QMetaObject::invokeMethod(scheduler().findChild<ClockChangeWatcher*>(), "resumed");
     };
@@ -179,7 +181,9 @@ TEST_F(SchedulerTest, CompletionSavesTheWholeScheduleAndWhatDidNotHappenIsLogged
         power.requests.clear();
         power.refusal = refusal;
         env.messages.clear();
+        aborted = false;
         run(at(19, 30, 30), during);
+        EXPECT_EQ(form() && form()->isVisible(), aborted || *refusal) << "the schedule shown after these";
         EXPECT_EQ(power.requests, std::vector<int>(requests, 12));
         EXPECT_EQ(scheduler().schedule().count(), entriesLeft);
         EXPECT_EQ(entriesLeft >= 4 ? scheduler().schedule().cell(1, ScheduleList::StatusColumn) : "",

@@ -78,8 +78,9 @@ full_refusals() {
     row 1 '' 'lullwick: The schedule is full: it holds at most 1000 entries.' --add 7:30
     row 1 '' 'lullwick: The schedule is full: *' --in 5 Lock
 }
-listening() { gdbus call --session --dest org.freedesktop.DBus --object-path / \
-    --method org.freedesktop.DBus.NameHasOwner io.github.lullwick.Lullwick | grep -q true; }
+# Whether an instance answers, over whichever transport this build has (D-Bus, or Windows' pipe):
+# a running one refuses 0 minutes (1), none is "not running" (2).
+listening() { "$program" --postpone 0 >/dev/null 2>&1; [[ $? == 1 ]]; }
 shown() { [[ -n $(xdotool search --all --onlyvisible --pid "$app" --name '^Lullwick$' 2>/dev/null) ]]; }
 start() { # COMMAND: with none running it starts the program as $app, here on a display
     "$program" "$1" >>"$work/app.log" 2>&1 &

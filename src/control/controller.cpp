@@ -145,9 +145,8 @@ QString Controller::entryLine(int position) const
         return schedule.cell(position, column).simplified();
     };
     QString frequency = cell(ScheduleList::FrequencyColumn);
-    if (frequency == QLatin1String("Weekly") && schedule.recordDate(position).isValid())
-        frequency +=
-            QStringLiteral(" (%1)").arg(QLocale::c().dayName(schedule.recordDate(position).dayOfWeek()));
+    if (const QDate date = schedule.recordDate(position); frequency == QLatin1String("Weekly") && date.isValid())
+        frequency += QStringLiteral(" (%1)").arg(QLocale::c().dayName(date.dayOfWeek()));
     return QStringList{QString::number(position + 1),    cell(ScheduleList::TimeColumn),
                        cell(ScheduleList::StatusColumn), frequency,
                        cell(ScheduleList::EventColumn),  isoText(nextRunOf(schedule, position, Clock::now()))}
